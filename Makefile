@@ -1,0 +1,52 @@
+# Set-up commands for a fresh Debian 12 machine:
+#   make run   installs what is missing, builds and starts the analyser
+#   make test  installs what is missing, builds with the sanitizers and runs every test
+
+PACKAGES := build-essential cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
+  qt6-translations-l10n libasound2-dev libgtest-dev libgmock-dev libbenchmark-dev \
+  fonts-liberation2 xvfb xauth xdotool imagemagick x11-utils pulseaudio pulseaudio-utils \
+  libasound2-plugins alsa-utils sox poppler-utils shared-mime-info desktop-file-utils
+
+JOBS ?= $(shell nproc)
+BUILD ?= build
+RELEASE_BUILD ?= build-release
+EXAMPLE := analyser/resources/example.osc
+
+.PHONY: deps run test build release bench clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  SUDO=; [ "$$(id -u)" -eq 0 ] || SUDO=sudo; \
+	  $$SUDO apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+release: deps
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE_BUILD) -j$(JOBS)
+
+run: release
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "No display: rendering the example snapshot's displays to PNG files instead."; \
+	  bash tools/render_example.sh $(RELEASE_BUILD)/bin/osctool $(EXAMPLE) $(RELEASE_BUILD)/example; \
+	else \
+	  $(RELEASE_BUILD)/bin/sylvarine $(EXAMPLE); \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug -DSYLVARINE_SANITIZE=ON
+	cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	cd $(BUILD) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j$(JOBS) --timeout 600
+
+bench: release
+	$(RELEASE_BUILD)/bin/sylvarine_bench
+
+clean:
+	rm -rf $(BUILD) $(RELEASE_BUILD)

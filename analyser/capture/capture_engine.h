@@ -1,0 +1,23 @@
+#pragma once
+// The sound-card capture engine: one fixed 8000-byte buffer, one header,
+// 8-bit unsigned stereo at 44100 Hz, converted to signed values b - 127.
+#include "analyser/view/view_state.h"
+#include "platform/sound_input.h"
+#include "platform/view_host.h"
+
+class CSylvarineView;
+
+extern const char kAudioOpenFailureText[];
+extern const char kAudioOpenFailureCaption[];
+extern const char kAudioUseFailureText[];
+
+// Fills captureFormat, captureHeader and sampleRate.
+void FillCaptureRecords(ViewState& state);
+// Opens the device; on failure shows the open-failure box (no owner) and latches audioFault.
+void OpenCaptureDevice(ViewState& state, ISoundInput& sound, IMessageBox& messages);
+// Prepare, queue and start one recording, reporting each failure.
+void ArmCapture(CSylvarineView& view);
+// Converts the whole buffer into the four working arrays, indices 0..3999.
+void ConvertCaptureBuffer(ViewState& state);
+// Closes the device if it is open, reporting a failure.
+void CloseCaptureDevice(CSylvarineView& view);

@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+
+#include "analyser/document/sample_block.h"
+
+constexpr int kSpectrumBins = 100;
+constexpr int kHistogramSlots = 4411;  // period lengths 0..4410
+
+// Scratch arrays of one analysis; nothing carries over between runs.
+struct SpectrumWorkingArrays {
+  int32_t workingSamples[kSampleSlots] = {};
+  int32_t periodLength[kSampleSlots] = {};
+  int32_t peakToPeak[kSampleSlots] = {};
+  int32_t periodHistogram[kHistogramSlots] = {};
+  int32_t spectrumBins[kSpectrumBins] = {};
+};
+
+// Kept for the life of the view; index 0 is channel 1 (right), index 1 channel 2 (left).
+struct SpectrumResultArrays {
+  int32_t integratedSpectrum[2][kSpectrumBins] = {};
+  int32_t displaySpectrum[2][kSpectrumBins] = {};
+};

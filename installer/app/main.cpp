@@ -1,0 +1,2 @@
+// Placeholder until the installer window lands.
+int main() { return 0; }

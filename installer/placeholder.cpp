@@ -1,0 +1,1 @@
+namespace corvane_core_detail { int placeholder = 0; }

@@ -1,0 +1,1 @@
+namespace platform_linux_detail { int placeholder = 0; }

@@ -1,0 +1,53 @@
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "tools/osctool/osctool_commands.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: osctool spectrum FILE.osc [--runs N] [--integration off|short|medium|long]\n"
+    "                        [--compression off|common|independent]\n"
+    "       osctool from-raw CAPTURE.raw OUT.osc\n"
+    "       osctool trigger FILE.osc\n"
+    "       osctool render FILE.osc --display MODE [options] --out FILE.png|FILE.pdf\n";
+
+}  // namespace
+
+int FailWith(const QString& message) {
+  QTextStream(stderr) << "osctool: " << message << "\n";
+  return 2;
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const bool rendering = std::strcmp(argv[1], "render") == 0;
+  // Rendering needs fonts, hence a GUI application; nothing here opens a window.
+  if (rendering && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  std::unique_ptr<QCoreApplication> app;
+  if (rendering)
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  else
+    app = std::make_unique<QCoreApplication>(argc, argv);
+
+  QStringList arguments = app->arguments();
+  arguments.removeFirst();
+  const QString command = arguments.takeFirst();
+  if (command == "spectrum") return RunSpectrumCommand(arguments);
+  if (command == "from-raw") return RunFromRawCommand(arguments);
+  if (command == "trigger") return RunTriggerCommand(arguments);
+  if (command == "render") return RunRenderCommand(arguments);
+  if (command == "--help" || command == "-h") {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  return FailWith(QStringLiteral("unknown command \"%1\"").arg(command));
+}

@@ -1,0 +1,3 @@
+// Placeholder until this command lands.
+#include "tools/osctool/osctool_commands.h"
+int RunSpectrumCommand(const QStringList&) { return FailWith(QStringLiteral("not available")); }
