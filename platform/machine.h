@@ -1,0 +1,36 @@
+#pragma once
+// The Windows machine both programs speak of: registry, drive-letter paths,
+// the Windows and system directories, short names. Every path here is a Windows
+// path ("C:\WINDOWS\SYSTEM"); every text is UTF-8. On Linux one directory stands
+// in for the machine (platform/linux); tests use an in-memory machine.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+enum class RegistryRoot { LocalMachine, CurrentUser };
+
+class IMachine {
+ public:
+  virtual ~IMachine() = default;
+
+  // Registry. Key names compare without regard to case; an empty value name is
+  // the key's default value. A read fails when the value is missing or its text
+  // (with its terminating zero) needs more than `capacity` bytes.
+  virtual bool ReadRegistryString(RegistryRoot root, std::string_view key,
+                                  std::string_view valueName, std::size_t capacity,
+                                  std::string& value) = 0;
+  virtual bool WriteRegistryString(RegistryRoot root, std::string_view key,
+                                   std::string_view valueName, std::string_view value) = 0;
+  virtual bool DeleteRegistryKey(RegistryRoot root, std::string_view key) = 0;
+
+  virtual std::string WindowsDirectory() = 0;  // "C:\WINDOWS"
+  virtual std::string SystemDirectory() = 0;   // "C:\WINDOWS\SYSTEM"
+
+  // Files and directories.
+  virtual bool FileExists(std::string_view path) = 0;
+  virtual bool CreateDirectory(std::string_view path) = 0;  // one level, like the platform
+  virtual bool DeleteFile(std::string_view path) = 0;
+  // Short (8.3) form of an existing path; fails when the path does not exist.
+  virtual bool ShortPathName(std::string_view path, std::string& shortPath) = 0;
+};

@@ -1,0 +1,94 @@
+# Shared helpers of the end-to-end tests: sourced, never run.
+# Every server and program a test starts is stopped by its pid when the test ends.
+set -euo pipefail
+
+: "${SYLVARINE_BIN:?run through ctest}"
+E2E_TMP=$(mktemp -d /tmp/sylvarine-e2e.XXXXXX)
+E2E_PIDS=()
+export HOME="$E2E_TMP/home" XDG_DATA_HOME="$E2E_TMP/home/.local/share" \
+  XDG_CONFIG_HOME="$E2E_TMP/home/.config" XDG_RUNTIME_DIR="$E2E_TMP/run"
+mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+# Sanitized builds: Qt and fontconfig keep caches alive until exit on purpose.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" LANG=fr_FR.UTF-8 LC_ALL=C.UTF-8
+
+e2e_cleanup() {
+  local pid
+  for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+    pid=${E2E_PIDS[i]}
+    kill "$pid" 2>/dev/null || true
+  done
+  for pid in "${E2E_PIDS[@]}"; do
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$pid" 2>/dev/null || true
+  done
+  if [[ -f "$XDG_RUNTIME_DIR/pulse/pid" ]]; then
+    kill "$(cat "$XDG_RUNTIME_DIR/pulse/pid")" 2>/dev/null || true
+  fi
+  [[ -n "${E2E_KEEP:-}" ]] || rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits until a command succeeds: wait_for SECONDS COMMAND...
+wait_for() {
+  local seconds=$1; shift
+  local end=$((SECONDS + seconds))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < end)) || return 1
+    sleep 0.1
+  done
+}
+
+# Starts Xvfb on a free display and exports DISPLAY.
+start_xvfb() {
+  local size=${1:-1024x768x24} n
+  for n in $(seq 90 140); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 "$size" -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_PIDS+=($!)
+    export DISPLAY=":$n"
+    if wait_for 10 xdpyinfo; then return 0; fi
+    fail "Xvfb did not start"
+  done
+  fail "no free X display"
+}
+
+# Starts a private PulseAudio server with a null sink "testsink" whose monitor is the
+# default source "testmic"; play_signal feeds it.
+start_pulseaudio() {
+  pulseaudio -n -D --exit-idle-time=-1 --log-target="file:$E2E_TMP/pulse.log" \
+    -L module-native-protocol-unix -L "module-null-sink sink_name=testsink" \
+    -L "module-remap-source master=testsink.monitor source_name=testmic" ||
+    fail "pulseaudio did not start"
+  wait_for 10 pactl info || fail "pulseaudio does not answer"
+  pactl set-default-source testmic
+}
+
+# Plays a stereo sine on the test sink for the rest of the test: play_signal HZ [SECONDS]
+play_signal() {
+  local hz=$1 seconds=${2:-120}
+  local wav="$E2E_TMP/sine-$hz.wav"
+  sox -n -r 44100 -c 2 -b 16 "$wav" synth "$seconds" sine "$hz" vol 0.8
+  paplay --latency-msec=20 -d testsink "$wav" &
+  E2E_PIDS+=($!)
+}
+
+# Starts a program in the background, recording its pid in E2E_LAST_PID.
+start_program() {
+  local log=$1; shift
+  "$@" >"$log" 2>&1 &
+  E2E_LAST_PID=$!
+  E2E_PIDS+=("$E2E_LAST_PID")
+}
+
+# Colour of one screen pixel as "r,g,b" (0-255): pixel_at X Y [IMAGE]
+pixel_at() {
+  local x=$1 y=$2 image=${3:-}
+  if [[ -z "$image" ]]; then
+    image="$E2E_TMP/screen.png"
+    import -window root "$image"
+  fi
+  convert "$image" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
+}
