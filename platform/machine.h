@@ -33,4 +33,18 @@ class IMachine {
   virtual bool DeleteFile(std::string_view path) = 0;
   // Short (8.3) form of an existing path; fails when the path does not exist.
   virtual bool ShortPathName(std::string_view path, std::string& shortPath) = 0;
+
+  // Whole-file streaming. A file created for writing replaces any existing file
+  // only when it is closed successfully (atomic replace); until then the old file
+  // stays intact. A handle below 0 is invalid.
+  using FileHandle = int32_t;
+  virtual FileHandle OpenForReading(std::string_view path) = 0;
+  virtual FileHandle CreateForWriting(std::string_view path) = 0;
+  // Bytes read (0 at the end), or -1 on error.
+  virtual int64_t ReadFile(FileHandle file, uint8_t* buffer, std::size_t capacity) = 0;
+  virtual bool WriteFile(FileHandle file, const uint8_t* data, std::size_t size) = 0;
+  // Commits a file opened for writing; false when it could not be written.
+  virtual bool CloseFile(FileHandle file) = 0;
+  // Gives `target` the executable permission bits of `source` (no-op where meaningless).
+  virtual bool CopyExecutableMode(std::string_view source, std::string_view target) = 0;
 };

@@ -1,0 +1,23 @@
+#pragma once
+// What the installer's window offers its core. The Qt shell implements it;
+// tests replace it with a recording double.
+#include <string>
+#include <string_view>
+
+#include "platform/view_host.h"
+
+enum class DestinationAnswer { Ok, Cancel, Other };
+
+class IInstallerUi {
+ public:
+  virtual ~IInstallerUi() = default;
+  // Paints the window at once, synchronously, with the view's current status text.
+  virtual void PaintNow() = 0;
+  // Modal box captioned "Corvane..."; Yes/No boxes carry a question icon, Yes is default.
+  virtual MessageAnswer ShowMessageBox(std::string_view text, MessageButtons buttons) = 0;
+  // The destination dialog: `destination` holds the proposal and, after Ok, the answer.
+  virtual DestinationAnswer AskDestination(std::string_view prompt, std::string& destination) = 0;
+  // Ends the process with `status`. The real shell never returns; a test double may
+  // unwind by throwing, so the core keeps nothing half-done on the stack.
+  virtual void EndProcess(int status) = 0;
+};
