@@ -1,1 +1,0 @@
-namespace corvane_core_detail { int placeholder = 0; }
