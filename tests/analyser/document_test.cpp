@@ -55,7 +55,7 @@ TEST(Snapshot, RoundTripKeepsEveryValueAndMarksTheLoad) {
   for (int k = 0; k < kSignificantSamples; ++k) {
     doc->Block().rightSamples[k] = k * 3 - 7000;
     doc->Block().leftSamples[k] = -k;
-    doc->Block().sumSamples[k] = k * 1000003;
+    doc->Block().sumSamples[k] = k * 500003;
     doc->Block().differenceSamples[k] = INT32_MIN + k;
   }
   std::vector<uint8_t> bytes(kSnapshotBytes);
@@ -66,7 +66,7 @@ TEST(Snapshot, RoundTripKeepsEveryValueAndMarksTheLoad) {
   for (int k = 0; k < kSignificantSamples; ++k) {
     ASSERT_EQ(loaded->Block().rightSamples[k], k * 3 - 7000);
     ASSERT_EQ(loaded->Block().leftSamples[k], -k);
-    ASSERT_EQ(loaded->Block().sumSamples[k], k * 1000003);
+    ASSERT_EQ(loaded->Block().sumSamples[k], k * 500003);
     ASSERT_EQ(loaded->Block().differenceSamples[k], INT32_MIN + k);
   }
 }
