@@ -1,11 +1,100 @@
-// Placeholder until the capture engine lands.
 #include "analyser/capture/capture_engine.h"
+
 #include "analyser/view/sylvarine_view.h"
-const char kAudioOpenFailureText[] = "";
-const char kAudioOpenFailureCaption[] = "";
-const char kAudioUseFailureText[] = "";
-void FillCaptureRecords(ViewState&) {}
-void OpenCaptureDevice(ViewState&, ISoundInput&, IMessageBox&) {}
-void ArmCapture(CSylvarineView&) {}
-void ConvertCaptureBuffer(ViewState&) {}
-void CloseCaptureDevice(CSylvarineView&) {}
+
+const char kAudioOpenFailureText[] =
+    "Impossible d'ouvrir l'interface audio! Soit celle-ci n'est pas compatible, soit elle est "
+    "déjà utilisée par une autre application. Fermez l'Dodiravadovu Duzav, fermez l'application "
+    "utilisant l'interface et réessayez.  ";
+const char kAudioOpenFailureCaption[] = "Ouverture de l'interface audio.";
+const char kAudioUseFailureText[] =
+    "Un problème est survenu au cours de l'utilisation de l'interface son. Fermez "
+    "l'Dodiravadovu Duzav est réessayez.";
+const char kApplicationTitle[] = "Sylvarine";
+
+namespace {
+
+constexpr int32_t kSampleOffset = 127;  // silence (128) becomes +1, as the meters expect
+
+// Every device call's result is kept; a failure stops the timer, is reported and latched.
+bool Check(CSylvarineView& view, int32_t result) {
+  ViewState& s = view.State();
+  s.lastDeviceResult = result;
+  if (result == 0) return true;
+  view.StopAcquisition();
+  view.Services().messages.ShowMessage(kAudioUseFailureText, kApplicationTitle, MessageIcon::None,
+                                       MessageButtons::Ok, true);
+  s.audioFault = 1;
+  return false;
+}
+
+}  // namespace
+
+void FillCaptureRecords(ViewState& s) {
+  s.sampleRate = 44100;
+  WaveFormat& f = s.captureFormat;
+  f.formatTag = kWaveFormatPcm;
+  f.channels = 2;
+  f.samplesPerSecond = static_cast<uint32_t>(s.sampleRate);
+  f.averageBytesPerSecond = static_cast<uint32_t>(s.sampleRate) * 2u;
+  f.blockAlign = 2;
+  f.bitsPerSample = 8;
+  f.extraSize = 0;
+  s.captureHeader = CaptureHeader{};
+  s.captureHeader.data = s.captureBuffer;
+  s.captureHeader.bufferLength = kCaptureBufferBytes;
+  s.captureHeader.flags = 0;
+}
+
+void OpenCaptureDevice(ViewState& s, ISoundInput& sound, IMessageBox& messages) {
+  s.lastDeviceResult = sound.Open(s.captureFormat);
+  if (s.lastDeviceResult != 0) {
+    // Shown before any window exists, hence no owner.
+    messages.ShowMessage(kAudioOpenFailureText, kAudioOpenFailureCaption, MessageIcon::None,
+                         MessageButtons::Ok, false);
+    s.audioFault = 1;
+    return;
+  }
+  s.deviceOpen = 1;
+}
+
+void ArmCapture(CSylvarineView& view) {
+  ViewState& s = view.State();
+  ISoundInput& sound = view.Services().sound;
+  // Each call is made even after an earlier one failed.
+  Check(view, sound.PrepareHeader(s.captureHeader, kCaptureHeaderSize));
+  Check(view, sound.AddBuffer(s.captureHeader, kCaptureHeaderSize));
+  Check(view, sound.Start());
+}
+
+void CollectCapture(CSylvarineView& view) {
+  ViewState& s = view.State();
+  Check(view, view.Services().sound.Collect(s.captureHeader, kCaptureHeaderSize));
+  ConvertCaptureBuffer(s);
+}
+
+void ConvertCaptureBuffer(ViewState& s) {
+  SampleBlock& b = s.samples;
+  const uint8_t* bytes = s.captureBuffer;
+  // Byte 2k is frame k's left channel, byte 2k+1 its right; 4000..4010 are left alone.
+  for (int k = 0; k < kCapturedFrames; ++k) {
+    const int32_t left = static_cast<int32_t>(bytes[2 * k]) - kSampleOffset;
+    const int32_t right = static_cast<int32_t>(bytes[2 * k + 1]) - kSampleOffset;
+    b.leftSamples[k] = left;
+    b.rightSamples[k] = right;
+    b.sumSamples[k] = left + right;
+    b.differenceSamples[k] = right - left;
+  }
+  // The scratch fields and cursors end where the frame-by-frame walk leaves them.
+  s.conversionByteIndex = kCaptureBufferBytes - 1;
+  s.conversionByte = bytes[kCaptureBufferBytes - 1];
+  s.conversionValue = static_cast<int32_t>(s.conversionByte) - kSampleOffset;
+  s.leftIndex = s.rightIndex = s.sumIndex = s.differenceIndex = kCapturedFrames - 1;
+}
+
+void CloseCaptureDevice(CSylvarineView& view) {
+  ViewState& s = view.State();
+  if (s.deviceOpen != 1) return;
+  Check(view, view.Services().sound.Close());
+  s.deviceOpen = 0;
+}

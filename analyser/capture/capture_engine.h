@@ -10,6 +10,8 @@ class CSylvarineView;
 extern const char kAudioOpenFailureText[];
 extern const char kAudioOpenFailureCaption[];
 extern const char kAudioUseFailureText[];
+// Caption of the use-failure box: the application title.
+extern const char kApplicationTitle[];
 
 // Fills captureFormat, captureHeader and sampleRate.
 void FillCaptureRecords(ViewState& state);
@@ -17,6 +19,8 @@ void FillCaptureRecords(ViewState& state);
 void OpenCaptureDevice(ViewState& state, ISoundInput& sound, IMessageBox& messages);
 // Prepare, queue and start one recording, reporting each failure.
 void ArmCapture(CSylvarineView& view);
+// Takes what the device delivered (reporting a failure), then converts the whole buffer.
+void CollectCapture(CSylvarineView& view);
 // Converts the whole buffer into the four working arrays, indices 0..3999.
 void ConvertCaptureBuffer(ViewState& state);
 // Closes the device if it is open, reporting a failure.

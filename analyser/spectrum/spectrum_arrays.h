@@ -7,11 +7,13 @@ constexpr int kSpectrumBins = 100;
 constexpr int kHistogramSlots = 4411;  // period lengths 0..4410
 
 // Scratch arrays of one analysis; nothing carries over between runs.
+// Swings and their sums are 64-bit: a loaded snapshot may hold any 32-bit values,
+// and max - min or a sum of 4019 swings would not fit in 32 bits.
 struct SpectrumWorkingArrays {
   int32_t workingSamples[kSampleSlots] = {};
   int32_t periodLength[kSampleSlots] = {};
-  int32_t peakToPeak[kSampleSlots] = {};
-  int32_t periodHistogram[kHistogramSlots] = {};
+  int64_t peakToPeak[kSampleSlots] = {};
+  int64_t periodHistogram[kHistogramSlots] = {};
   int32_t spectrumBins[kSpectrumBins] = {};
 };
 

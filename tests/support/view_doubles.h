@@ -98,8 +98,15 @@ class FakeSoundInput : public ISoundInput {
     calls.push_back("close");
     return closeResult;
   }
+  int32_t Collect(CaptureHeader& header, uint32_t size) override {
+    calls.push_back("collect");
+    lastHeader = &header;
+    lastHeaderSize = size;
+    return collectResult;
+  }
 
   int32_t openResult = 0, prepareResult = 0, addResult = 0, startResult = 0, closeResult = 0;
+  int32_t collectResult = 0;
   std::vector<uint8_t> recording;  // copied into the buffer when a recording starts
   std::vector<std::string> calls;
   WaveFormat openedFormat;

@@ -1,1 +1,0 @@
-namespace platform_linux_detail { int placeholder = 0; }

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "analyser/spectrum/spectrum_commands.h"
+#include "analyser/view/command_ids.h"
+
+namespace {
+
+using namespace CommandId;
+
+constexpr uint32_t kIntegrationItems[] = {IntegrationOff, IntegrationShort, IntegrationMedium,
+                                          IntegrationLong};
+constexpr uint32_t kCompressionItems[] = {CompressionOff, CompressionCommon,
+                                          CompressionIndependent};
+
+int CheckedCount(const ViewState& state, const uint32_t* ids, int count, uint32_t* which) {
+  int checked = 0;
+  for (int i = 0; i < count; ++i) {
+    const auto mark = SpectrumCommandChecked(state, ids[i]);
+    EXPECT_TRUE(mark.has_value()) << ids[i];
+    if (mark.value_or(false)) {
+      ++checked;
+      *which = ids[i];
+    }
+  }
+  return checked;
+}
+
+TEST(SpectrumCommands, EachItemSetsItsValueAndIsTheOnlyOneChecked) {
+  auto state = std::make_unique<ViewState>();
+  state->integrationEnabled = 1;
+  state->integrationDepth = 1;
+  state->spectrumCompression = 1;
+  for (uint32_t id : kIntegrationItems) {
+    ASSERT_TRUE(HandleSpectrumCommand(*state, id));
+    uint32_t which = 0;
+    EXPECT_EQ(CheckedCount(*state, kIntegrationItems, 4, &which), 1) << id;
+    EXPECT_EQ(which, id);
+  }
+  for (uint32_t id : kCompressionItems) {
+    ASSERT_TRUE(HandleSpectrumCommand(*state, id));
+    uint32_t which = 0;
+    EXPECT_EQ(CheckedCount(*state, kCompressionItems, 3, &which), 1) << id;
+    EXPECT_EQ(which, id);
+  }
+  EXPECT_EQ(state->spectrumCompression, 2);  // Indépendant was last
+}
+
+TEST(SpectrumCommands, DepthsAndOffKeepsTheDepth) {
+  auto state = std::make_unique<ViewState>();
+  HandleSpectrumCommand(*state, IntegrationMedium);
+  EXPECT_EQ(state->integrationEnabled, 1);
+  EXPECT_EQ(state->integrationDepth, 3);
+  HandleSpectrumCommand(*state, IntegrationOff);
+  EXPECT_EQ(state->integrationEnabled, 0);
+  EXPECT_EQ(state->integrationDepth, 3);
+  EXPECT_FALSE(SpectrumCommandChecked(*state, IntegrationMedium).value());
+  HandleSpectrumCommand(*state, IntegrationLong);
+  EXPECT_EQ(state->integrationDepth, 5);
+  HandleSpectrumCommand(*state, IntegrationShort);
+  EXPECT_EQ(state->integrationDepth, 1);
+  HandleSpectrumCommand(*state, CompressionOff);
+  EXPECT_EQ(state->spectrumCompression, 0);
+  HandleSpectrumCommand(*state, CompressionCommon);
+  EXPECT_EQ(state->spectrumCompression, 1);
+}
+
+TEST(SpectrumCommands, OtherIdentifiersAreNotTheirs) {
+  auto state = std::make_unique<ViewState>();
+  state->spectrumCompression = 1;
+  for (uint32_t id : {Spectrograph, uint32_t{32829}, uint32_t{32837}, Start}) {
+    EXPECT_FALSE(HandleSpectrumCommand(*state, id)) << id;
+    EXPECT_FALSE(SpectrumCommandChecked(*state, id).has_value()) << id;
+  }
+  EXPECT_EQ(state->spectrumCompression, 1);
+}
+
+}  // namespace

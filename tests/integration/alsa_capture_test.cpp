@@ -1,0 +1,290 @@
+// Captures through ALSA's "default" PCM from a private PulseAudio server that plays
+// a 1 kHz sine into a null sink whose monitor is the default source.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "analyser/view/command_ids.h"
+#include "analyser/view/sylvarine_view.h"
+#include "platform/linux/alsa_sound_input.h"
+#include "tests/support/view_doubles.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+bool OnPath(const std::string& program) {
+  const char* path = std::getenv("PATH");
+  std::string dirs = path ? path : "/usr/bin:/bin";
+  size_t start = 0;
+  while (start <= dirs.size()) {
+    const size_t end = dirs.find(':', start);
+    const std::string dir = dirs.substr(start, end == std::string::npos ? end : end - start);
+    if (!dir.empty() && access((dir + "/" + program).c_str(), X_OK) == 0) return true;
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return false;
+}
+
+// Starts a program from an argument list (no shell), its output sent to `logPath`.
+pid_t Spawn(const std::vector<std::string>& args, const std::string& logPath) {
+  std::vector<char*> argv;
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND,
+                                   0600);
+  posix_spawn_file_actions_adddup2(&actions, 1, 2);
+  pid_t pid = -1;
+  const int rc = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  return rc == 0 ? pid : -1;
+}
+
+// Waits at most `limit` for `pid` to end; its exit status, or nullopt if it still runs.
+std::optional<int> WaitFor(pid_t pid, std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  for (;;) {
+    int status = 0;
+    const pid_t r = waitpid(pid, &status, WNOHANG);
+    if (r == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+    if (r < 0) return 127;
+    if (std::chrono::steady_clock::now() >= end) return std::nullopt;
+    std::this_thread::sleep_for(20ms);
+  }
+}
+
+int Run(const std::vector<std::string>& args, const std::string& logPath,
+        std::chrono::milliseconds limit = 30s) {
+  const pid_t pid = Spawn(args, logPath);
+  if (pid < 0) return 127;
+  if (auto status = WaitFor(pid, limit)) return *status;
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  return 124;
+}
+
+void Stop(pid_t pid, bool ourChild) {
+  if (pid <= 0) return;
+  kill(pid, SIGTERM);
+  const auto end = std::chrono::steady_clock::now() + 5s;
+  while (std::chrono::steady_clock::now() < end) {
+    if (ourChild ? waitpid(pid, nullptr, WNOHANG) == pid : kill(pid, 0) != 0) return;
+    std::this_thread::sleep_for(20ms);
+  }
+  kill(pid, SIGKILL);
+  if (ourChild) waitpid(pid, nullptr, 0);
+}
+
+// A private, empty runtime folder and the environment that points the sound
+// client at it; everything is put back and removed at the end, also on failure.
+class PrivateSoundEnvironment {
+ public:
+  PrivateSoundEnvironment() {
+    char pattern[] = "/tmp/sylvarine-alsa.XXXXXX";
+    if (mkdtemp(pattern) == nullptr) return;
+    root_ = pattern;
+    runtime_ = root_ / "run";
+    fs::create_directories(runtime_);
+    fs::create_directories(root_ / "home");
+    chmod(runtime_.c_str(), 0700);
+    std::ofstream(root_ / "client.conf") << "autospawn = no\n";
+    Set("XDG_RUNTIME_DIR", runtime_.string());
+    Set("HOME", (root_ / "home").string());
+    Set("PULSE_CLIENTCONFIG", (root_ / "client.conf").string());
+    Unset("PULSE_SERVER");
+  }
+  ~PrivateSoundEnvironment() {
+    Stop(player_, true);
+    StopServer();
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+      if (it->second) setenv(it->first.c_str(), it->second->c_str(), 1);
+      else unsetenv(it->first.c_str());
+    }
+    std::error_code ignored;
+    if (!root_.empty()) fs::remove_all(root_, ignored);
+  }
+  bool Ready() const { return !root_.empty(); }
+  std::string Log() const { return (root_ / "programs.log").string(); }
+  fs::path Root() const { return root_; }
+
+  // Starts the server; true once it answers.
+  bool StartServer() {
+    const int rc = Run({"pulseaudio", "-n", "-D", "--exit-idle-time=-1",
+                        "--log-target=file:" + (root_ / "pulse.log").string(), "-L",
+                        "module-native-protocol-unix", "-L", "module-null-sink sink_name=testsink",
+                        "-L", "module-remap-source master=testsink.monitor source_name=testmic"},
+                       Log());
+    if (rc != 0) return false;
+    const auto end = std::chrono::steady_clock::now() + 10s;
+    while (std::chrono::steady_clock::now() < end) {
+      ReadServerPid();
+      if (Run({"pactl", "info"}, Log()) == 0) {
+        ReadServerPid();
+        return Run({"pactl", "set-default-source", "testmic"}, Log()) == 0;
+      }
+      std::this_thread::sleep_for(50ms);
+    }
+    return false;
+  }
+
+  bool PlaySine(int hz) {
+    const std::string wav = (root_ / "sine.wav").string();
+    if (Run({"sox", "-n", "-r", "44100", "-c", "2", "-b", "16", wav, "synth", "60", "sine",
+             std::to_string(hz), "vol", "0.8"},
+            Log()) != 0)
+      return false;
+    player_ = Spawn({"paplay", "--latency-msec=20", "-d", "testsink", wav}, Log());
+    return player_ > 0;
+  }
+
+ private:
+  void Set(const std::string& name, const std::string& value) {
+    Save(name);
+    setenv(name.c_str(), value.c_str(), 1);
+  }
+  void Unset(const std::string& name) {
+    Save(name);
+    unsetenv(name.c_str());
+  }
+  void Save(const std::string& name) {
+    const char* old = std::getenv(name.c_str());
+    saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+  }
+  void ReadServerPid() {
+    std::ifstream in(runtime_ / "pulse" / "pid");
+    pid_t pid = 0;
+    if (in >> pid && pid > 0) server_ = pid;
+  }
+  void StopServer() {
+    ReadServerPid();
+    Stop(server_, false);
+  }
+
+  fs::path root_;
+  fs::path runtime_;
+  pid_t player_ = -1;
+  pid_t server_ = -1;
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+bool ToolsInstalled() {
+  for (const char* tool : {"pulseaudio", "pactl", "sox", "paplay"})
+    if (!OnPath(tool)) return false;
+  return true;
+}
+
+struct ViewOnAlsa {
+  AlsaSoundInput sound;
+  std::unique_ptr<CSylvarineDoc> document = std::make_unique<CSylvarineDoc>();
+  FakeTimers timers;
+  RecordingInvalidation invalidation;
+  ScriptedMessages messages;
+  MemoryProfile profile;
+  CSylvarineView view{*document, ViewServices{timers, invalidation, messages, sound, profile}};
+};
+
+int UpwardCrossings(const int32_t* samples, int count) {
+  int crossings = 0;
+  for (int k = 1; k < count; ++k)
+    if (samples[k - 1] < 1 && samples[k] >= 1) ++crossings;
+  return crossings;
+}
+
+int Swing(const int32_t* samples, int count) {
+  int32_t low = samples[0], high = samples[0];
+  for (int k = 1; k < count; ++k) {
+    low = std::min(low, samples[k]);
+    high = std::max(high, samples[k]);
+  }
+  return high - low;
+}
+
+int LargestBin(const int32_t* bins) {
+  int best = 0;
+  for (int b = 1; b < kSpectrumBins; ++b)
+    if (bins[b] > bins[best]) best = b;
+  return best;
+}
+
+TEST(AlsaCapture, FindsTheOneKilohertzSignalOfASoundServer) {
+  if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio, pulseaudio-utils and sox are needed";
+  PrivateSoundEnvironment env;
+  ASSERT_TRUE(env.Ready());
+  ASSERT_TRUE(env.StartServer()) << "the private sound server did not start";
+  ASSERT_TRUE(env.PlaySine(1000));
+
+  auto rig = std::make_unique<ViewOnAlsa>();
+  rig->view.PreCreateWindow();
+  ASSERT_EQ(rig->view.State().deviceOpen, 1) << rig->view.State().lastDeviceResult;
+  ASSERT_TRUE(rig->messages.shown.empty());
+
+  // Real cycles on the real device: the timer ticks are fired by hand after real waits.
+  const ViewState& s = rig->view.State();
+  bool heard = false;
+  const auto end = std::chrono::steady_clock::now() + 10s;
+  while (!heard && std::chrono::steady_clock::now() < end) {
+    rig->view.StartAcquisition();
+    rig->view.OnTimer(TimerId::Acquisition);  // arm
+    std::this_thread::sleep_for(400ms);
+    rig->view.OnTimer(TimerId::Acquisition);  // collect
+    ASSERT_EQ(s.audioFault, 0) << s.lastDeviceResult;
+    rig->view.StopAcquisition();
+    heard = Swing(s.samples.rightSamples, kCapturedFrames) > 40 &&
+            Swing(s.samples.leftSamples, kCapturedFrames) > 40;
+  }
+  ASSERT_TRUE(heard) << "only silence arrived";
+  const int crossings = UpwardCrossings(s.samples.rightSamples, kCapturedFrames);
+  EXPECT_GE(crossings, 86);
+  EXPECT_LE(crossings, 95);
+  EXPECT_NEAR(UpwardCrossings(s.samples.leftSamples, kCapturedFrames), crossings, 2);
+
+  rig->view.AnalyseSpectrum(1);
+  EXPECT_EQ(LargestBin(s.spectrum.displaySpectrum[0]), 41);
+
+  rig->view.OnDestroy();
+  EXPECT_EQ(s.deviceOpen, 0);
+  EXPECT_TRUE(rig->messages.shown.empty());
+}
+
+TEST(AlsaCapture, OpenFailsAtOnceWithoutASoundServer) {
+  PrivateSoundEnvironment env;
+  ASSERT_TRUE(env.Ready());
+  AlsaSoundInput sound;
+  WaveFormat format{1, 2, 44100, 88200, 2, 8, 0};
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_NE(sound.Open(format), 0);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 5s);
+  CaptureHeader header;
+  EXPECT_NE(sound.PrepareHeader(header, kCaptureHeaderSize), 0);
+  EXPECT_NE(sound.Close(), 0);
+}
+
+TEST(AlsaCapture, RefusesAFormatItCannotDeliver) {
+  AlsaSoundInput sound("null");
+  WaveFormat format{1, 1, 22050, 22050, 1, 8, 0};
+  EXPECT_NE(sound.Open(format), 0);
+}
+
+}  // namespace
