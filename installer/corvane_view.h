@@ -1,10 +1,14 @@
 #pragma once
 // The installer's view: all installer state, the script, the modes.
 // The Qt shell forwards its first set-up, paints and timer ticks here.
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
+#include "installer/installer_texts.h"
 #include "installer/installer_ui.h"
+#include "installer/script_entries.h"
 #include "platform/machine.h"
 #include "platform/view_host.h"
 
@@ -14,9 +18,19 @@ constexpr uint32_t End = 2;
 constexpr uint32_t PeriodMs = 2000;
 }  // namespace InstallerTimer
 
+// The installer's own file in the medium, copied as the uninstaller.
+constexpr std::string_view InstallerFileName = "setup";
+constexpr std::string_view UninstallerFileName = "CRVunins.exe";
+constexpr std::string_view UninstallLogName = "uninst.inf";
+constexpr std::string_view ScriptFileName = "setup.inf";
+constexpr std::string_view UninstallKeyPrefix = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+constexpr std::string_view ShellFoldersKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
 class CCorvaneView {
  public:
-  // `commandLinePath` is the program's first argument as received (may be empty).
+  // `commandLinePath` is the program's first argument as received (may be empty);
+  // one pair of enclosing double quotes is removed if it still has them.
   CCorvaneView(IMachine& machine, IInstallerUi& ui, ITimerService& timers,
                std::string commandLinePath);
 
@@ -25,12 +39,79 @@ class CCorvaneView {
   void OnTimer(uint32_t timerId);
 
   const std::string& StatusText() const { return statusText_; }
+  // True when entry 1 of the script asks for French.
+  bool French() const { return entries_[1] == "FR"; }
+  // Slot `index` of the entry table; empty past the end of the script.
+  const std::string& Entry(std::size_t index) const;
+  const std::string& UninstallLog() const { return uninstallLog_; }
+  const std::string& DestinationDir() const { return destinationDir_; }
+
+  // Shared with every step: the status line painted at once, a message box, and
+  // the end of an abandoned run ("Exit..." then status 1).
+  void ShowStatus(std::string_view text);
+  MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons = MessageButtons::Ok);
+  [[noreturn]] void QuitInstaller();
 
  private:
+  std::string_view Pick(const BilingualText& text) const {
+    return French() ? text.french : text.english;
+  }
+  bool EntryIs(std::size_t index, std::string_view lower, std::string_view upper) const;
+
+  // Script (loading, interpreters).
+  void LoadScript();
+  bool ReadScriptFile(std::string_view path);
+  void StartUninstallLog();
+  std::size_t CommandListStart();
+  void RunScript();
+  void RunUninstallScript();
+  [[noreturn]] void ScriptError();
+
+  // Install operations.
+  std::string ReadDestination();
+  void WriteDestination();
+  void ReadShellFolders();
+  enum class CopyKind { Ordinary, WindowsDirectory };
+  void CopyFileEntry(std::string_view source, std::string_view targetDirectory,
+                     std::string_view targetName, std::string_view deletionFlag,
+                     CopyKind kind = CopyKind::Ordinary);
+  void CopySystemRuntime();
+  void MakeShortcut(const std::string& linkFile, std::string_view target,
+                    std::string_view deletionFlag);
+  void CreateOneDirectory(const std::string& path);
+  void AppendRemovalRecord(std::string_view path);
+
+  // Modes.
+  void DoInstall();
+  void DoAutoInstall();
+  void DoUninstall();
+  void DoUpdate();
+  void InstallAfterDestination(bool registerUninstall);
+  void RegisterUninstall();
+  void WriteUninstallLog();
+  void DeleteListedFile(const std::string& path);
+  void StartEndTimer(int exitStatus);
+
   IMachine& machine_;
   IInstallerUi& ui_;
   ITimerService& timers_;
   std::string commandLinePath_;
   std::string statusText_;
+  std::string productTitle_;
   int32_t firstPaint_ = 0;
+  int exitStatusAtEnd_ = 1;
+
+  SetupScript::EntryTable entries_;
+  std::string uninstallLog_;
+
+  std::string destinationDir_;
+  std::array<std::string, 6> subdirectory_;  // slots 1 to 5
+  std::string groupDir_;
+  std::string programsDir_;
+  std::string startMenuDir_;
+  std::string startupDir_;
+  std::string desktopDir_;
+  std::string linkPath_;
+  std::string linkTarget_;
+  int32_t linkResult_ = 0;
 };

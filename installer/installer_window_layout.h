@@ -15,7 +15,10 @@ constexpr std::string_view MessageCaption = "Corvane...";
 constexpr Colour Background = MakeColour(0, 128, 0);
 constexpr Colour TextColour = MakeColour(255, 255, 255);
 
-// The three texts are bold, italic, of a script family, drawn without a background.
+// The three texts are bold, italic, of a script family (no face name), one line
+// each, drawn without a background. Heights are in pixels.
+constexpr bool TextsBold = true;
+constexpr bool TextsItalic = true;
 enum class TextPlacement { TopLeft, Centred, BottomRight };
 struct WindowText {
   int32_t heightPx;

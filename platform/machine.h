@@ -43,7 +43,8 @@ class IMachine {
   // Bytes read (0 at the end), or -1 on error.
   virtual int64_t ReadFile(FileHandle file, uint8_t* buffer, std::size_t capacity) = 0;
   virtual bool WriteFile(FileHandle file, const uint8_t* data, std::size_t size) = 0;
-  // Commits a file opened for writing; false when it could not be written.
+  // Commits a file opened for writing; false when it could not be written. After a
+  // failed WriteFile the file is discarded, never committed in part.
   virtual bool CloseFile(FileHandle file) = 0;
   // Gives `target` the executable permission bits of `source` (no-op where meaningless).
   virtual bool CopyExecutableMode(std::string_view source, std::string_view target) = 0;

@@ -1,6 +1,7 @@
 #include "analyser/spectrum/analyse_spectrum.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <limits>
 
@@ -23,45 +24,65 @@ int32_t SaturateToInt32(int64_t value) {
   return static_cast<int32_t>(std::clamp(value, kMin, kMax));
 }
 
-// Measures one start position: returns the period length (0 for none) and its swing.
-// Rising and falling starts differ only in the direction of the comparisons, so each is
-// written out: the phases then track only the extreme they can move.
-int32_t MeasurePeriod(const int32_t* x, int i, int64_t& swing) {
-  const int32_t v = x[i];
-  const int32_t ahead = x[i + 2];
-  if (ahead == v) return 0;
-  int j = i;
-  int32_t low = v;
-  int32_t high = v;
-  if (ahead > v) {
-    while (x[j + 1] >= v) {  // phase A: stays at or above the level
-      high = std::max(high, x[++j]);
-      if (j == kLastSlot) return 0;
-    }
-    while (x[j + 1] <= v) {  // phase B: back at or below it
-      low = std::min(low, x[++j]);
-      if (j == kLastSlot) return 0;
-    }
-  } else {
-    while (x[j + 1] <= v) {
-      low = std::min(low, x[++j]);
-      if (j == kLastSlot) return 0;
-    }
-    while (x[j + 1] >= v) {
-      high = std::max(high, x[++j]);
-      if (j == kLastSlot) return 0;
+void BuildRangeTables(SpectrumWorkingArrays& work) {
+  std::copy(work.workingSamples, work.workingSamples + kSampleSlots, work.rangeMax[0]);
+  std::copy(work.workingSamples, work.workingSamples + kSampleSlots, work.rangeMin[0]);
+  for (int level = 1; level < kRangeLevels; ++level) {
+    const int half = 1 << (level - 1);
+    for (int k = 0; k + 2 * half <= kSampleSlots; ++k) {
+      work.rangeMax[level][k] =
+          std::max(work.rangeMax[level - 1][k], work.rangeMax[level - 1][k + half]);
+      work.rangeMin[level][k] =
+          std::min(work.rangeMin[level - 1][k], work.rangeMin[level - 1][k + half]);
     }
   }
-  swing = static_cast<int64_t>(high) - static_cast<int64_t>(low);
-  return j - i;
+}
+
+// First index from `start` on whose sample is above `level` (Above) or below it (Below),
+// or kSampleSlots when there is none: skips the largest blocks that stay on the near side.
+template <bool Above>
+int FirstBeyond(const SpectrumWorkingArrays& work, int start, int32_t level) {
+  int k = start;
+  for (int l = kRangeLevels - 1; l >= 0; --l) {
+    const int span = 1 << l;
+    if (k + span > kSampleSlots) continue;
+    const bool staysNear = Above ? work.rangeMax[l][k] <= level : work.rangeMin[l][k] >= level;
+    if (staysNear) k += span;
+  }
+  return k;
+}
+
+int64_t SwingOver(const SpectrumWorkingArrays& work, int first, int last) {
+  const int level = static_cast<int>(std::bit_width(static_cast<unsigned>(last - first + 1))) - 1;
+  const int second = last + 1 - (1 << level);
+  const int32_t high = std::max(work.rangeMax[level][first], work.rangeMax[level][second]);
+  const int32_t low = std::min(work.rangeMin[level][first], work.rangeMin[level][second]);
+  return static_cast<int64_t>(high) - static_cast<int64_t>(low);
+}
+
+// Start i at level v, rising: phase A stays at or above v and ends before the first sample
+// below it (index a); phase B stays at or below v and ends before the first sample above it
+// (index b). The period is i .. b-1; a scan that would reach the last slot finds none, which
+// is the case exactly when b lies past it. Falling starts mirror this.
+int32_t MeasurePeriod(const SpectrumWorkingArrays& work, int i, int64_t& swing) {
+  const int32_t* x = work.workingSamples;
+  const int32_t v = x[i];
+  if (x[i + 2] == v) return 0;
+  const bool rising = x[i + 2] > v;
+  const int a = rising ? FirstBeyond<false>(work, i + 1, v) : FirstBeyond<true>(work, i + 1, v);
+  if (a >= kLastSlot) return 0;
+  const int b = rising ? FirstBeyond<true>(work, a + 1, v) : FirstBeyond<false>(work, a + 1, v);
+  if (b > kLastSlot) return 0;
+  swing = SwingOver(work, i, b - 1);
+  return b - 1 - i;
 }
 
 void MeasureAllPeriods(SpectrumWorkingArrays& work) {
-  const int32_t* x = work.workingSamples;
+  BuildRangeTables(work);
   // The last start's look-ahead sample lies outside the block.
   for (int i = 0; i < kLastSlot - 1; ++i) {
     int64_t swing = 0;
-    work.periodLength[i] = MeasurePeriod(x, i, swing);
+    work.periodLength[i] = MeasurePeriod(work, i, swing);
     work.peakToPeak[i] = work.periodLength[i] != 0 ? swing : 0;
   }
   work.periodLength[kLastSlot - 1] = 0;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 
 #include "analyser/capture/capture_engine.h"
 #include "tests/analyser/capture_fixture.h"

@@ -31,8 +31,11 @@ class DisplayTest : public ::testing::Test {
   void FillChannels(int32_t right, int32_t left) {
     std::fill_n(Block().rightSamples, kSignificantSamples, right);
     std::fill_n(Block().leftSamples, kSignificantSamples, left);
-    std::fill_n(Block().sumSamples, kSignificantSamples, right + left);
-    std::fill_n(Block().differenceSamples, kSignificantSamples, right - left);
+    // Wrapped like any 32-bit value a snapshot may hold.
+    std::fill_n(Block().sumSamples, kSignificantSamples,
+                static_cast<int32_t>(int64_t{right} + left));
+    std::fill_n(Block().differenceSamples, kSignificantSamples,
+                static_cast<int32_t>(int64_t{right} - left));
   }
 
   // The oscilloscope mode with the fields its command sets.

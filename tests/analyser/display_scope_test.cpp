@@ -57,7 +57,9 @@ TEST_F(ScopeScreenTest, TraceAreaIsFramedBeforeGridAndTraces) {
       EXPECT_EQ((Rect{entries[k].a, entries[k].b, entries[k].c, entries[k].d}),
                 (Rect{20, 20, 520, 420}));
     }
-    if (entries[k].op == Op::LineTo && firstGridLine == entries.size()) firstGridLine = k;
+    if (entries[k].op == Op::LineTo && entries[k].pen == State().gridDotPen &&
+        firstGridLine == entries.size())
+      firstGridLine = k;
     if (entries[k].op == Op::FillSolidRect && entries[k].a == 520) lastScale = k;
   }
   EXPECT_LT(lastScale, frame);  // the frame covers the inner part of the zone bar

@@ -1,8 +1,9 @@
+#include "analyser/spectrum/spectrum_commands.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "analyser/spectrum/spectrum_commands.h"
 #include "analyser/view/command_ids.h"
 
 namespace {
@@ -74,6 +75,44 @@ TEST(SpectrumCommands, OtherIdentifiersAreNotTheirs) {
     EXPECT_FALSE(SpectrumCommandChecked(*state, id).has_value()) << id;
   }
   EXPECT_EQ(state->spectrumCompression, 1);
+}
+
+}  // namespace
+
+#include "analyser/spectrum/analyse_spectrum.h"
+#include "analyser/view/sylvarine_view.h"
+#include "tests/support/view_doubles.h"
+
+namespace {
+
+struct ViewRig {
+  FakeTimers timers;
+  RecordingInvalidation invalidation;
+  ScriptedMessages messages;
+  FakeSoundInput sound;
+  MemoryProfile profile;
+  CSylvarineDoc document;
+  CSylvarineView view{document, ViewServices{timers, invalidation, messages, sound, profile}};
+};
+
+TEST(SpectrumCommands, TheViewStartsWithCourteAndCommuneAndRunsTheAnalysis) {
+  auto rig = std::make_unique<ViewRig>();
+  rig->view.PreCreateWindow();
+  EXPECT_TRUE(rig->view.IsChecked(IntegrationShort));
+  EXPECT_TRUE(rig->view.IsChecked(CompressionCommon));
+  EXPECT_FALSE(rig->view.IsChecked(IntegrationOff));
+
+  ViewState& state = rig->view.State();
+  const int32_t triangle[8] = {0, 5, 10, 5, 0, -5, -10, -5};
+  for (int n = 0; n < kSampleSlots; ++n) state.samples.leftSamples[n] = triangle[n % 8];
+  rig->invalidation.entries.clear();
+  ASSERT_TRUE(rig->view.OnCommand(CompressionOff));
+  EXPECT_TRUE(rig->invalidation.entries.size() <= 1u);  // at most a repaint, no analysis
+  EXPECT_EQ(state.spectrum.integratedSpectrum[1][55], 0);
+
+  rig->view.AnalyseSpectrum(2);
+  EXPECT_EQ(state.spectrum.integratedSpectrum[1][55], 311);
+  EXPECT_EQ(state.spectrum.displaySpectrum[1][55], state.spectrum.integratedSpectrum[1][55]);
 }
 
 }  // namespace

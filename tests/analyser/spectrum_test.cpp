@@ -34,9 +34,9 @@ void FillTriangle(int32_t* samples, int count, int32_t scale = 5) {
 void FillSine(int32_t* samples, double hertz, double amplitude = 100.0,
               int count = kSignificantSamples) {
   for (int n = 0; n < count; ++n)
-    samples[n] = static_cast<int32_t>(
-                     std::lround(amplitude * std::sin(2.0 * M_PI * hertz * n / 44100.0))) +
-                 1;
+    samples[n] =
+        static_cast<int32_t>(std::lround(amplitude * std::sin(2.0 * M_PI * hertz * n / 44100.0))) +
+        1;
 }
 
 int LargestBin(const int32_t* bins) {
@@ -173,18 +173,18 @@ struct Range {
   int bin, lo, hi;
 };
 constexpr Range kBinRanges[] = {
-    {4, 2792, 3127}, {5, 2478, 2791}, {6, 2206, 2477}, {7, 1969, 2205}, {8, 1757, 1968},
+    {4, 2792, 3127}, {5, 2478, 2791},  {6, 2206, 2477},  {7, 1969, 2205},  {8, 1757, 1968},
     {9, 1564, 1756}, {10, 1396, 1563}, {11, 1243, 1395}, {12, 1109, 1242}, {13, 987, 1108},
-    {14, 881, 986}, {15, 785, 880}, {16, 701, 784}, {17, 623, 700}, {18, 556, 622},
-    {19, 495, 555}, {20, 442, 494}, {21, 394, 441}, {22, 353, 393}, {23, 313, 352},
-    {24, 280, 312}, {25, 248, 279}, {26, 221, 247}, {27, 197, 220}, {28, 176, 196},
-    {29, 157, 175}, {30, 140, 156}, {31, 125, 139}, {32, 111, 124}, {33, 99, 110},
-    {34, 89, 98}, {35, 79, 88}, {36, 71, 78}, {37, 63, 70}, {38, 56, 62},
-    {39, 50, 55}, {40, 45, 49}, {41, 40, 44}, {42, 36, 39}, {43, 32, 35},
-    {44, 28, 31}, {45, 25, 27}, {46, 23, 24}, {47, 20, 22}, {48, 18, 19},
-    {49, 16, 17}, {50, 14, 15}, {51, 13, 13}, {52, 12, 12}, {53, 10, 11},
-    {54, 9, 9}, {55, 8, 8}, {57, 7, 7}, {58, 6, 6}, {59, 5, 5},
-    {61, 4, 4}, {64, 3, 3},
+    {14, 881, 986},  {15, 785, 880},   {16, 701, 784},   {17, 623, 700},   {18, 556, 622},
+    {19, 495, 555},  {20, 442, 494},   {21, 394, 441},   {22, 353, 393},   {23, 313, 352},
+    {24, 280, 312},  {25, 248, 279},   {26, 221, 247},   {27, 197, 220},   {28, 176, 196},
+    {29, 157, 175},  {30, 140, 156},   {31, 125, 139},   {32, 111, 124},   {33, 99, 110},
+    {34, 89, 98},    {35, 79, 88},     {36, 71, 78},     {37, 63, 70},     {38, 56, 62},
+    {39, 50, 55},    {40, 45, 49},     {41, 40, 44},     {42, 36, 39},     {43, 32, 35},
+    {44, 28, 31},    {45, 25, 27},     {46, 23, 24},     {47, 20, 22},     {48, 18, 19},
+    {49, 16, 17},    {50, 14, 15},     {51, 13, 13},     {52, 12, 12},     {53, 10, 11},
+    {54, 9, 9},      {55, 8, 8},       {57, 7, 7},       {58, 6, 6},       {59, 5, 5},
+    {61, 4, 4},      {64, 3, 3},
 };
 
 TEST(SpectrumAnalysis, NoiseFoldsIntoTheTabulatedRangesThenFillsAndWeights) {
@@ -224,9 +224,9 @@ TEST(SpectrumAnalysis, IntegrationSettlesAtTheDepthsFixedPoint) {
     uint32_t command;
     int32_t low, high;  // S = 311: I/(N+1) = S/N at the fixed point
   };
-  for (const Case c : {Case{CommandId::IntegrationShort, 622, 623},
-                       Case{CommandId::IntegrationMedium, 412, 415},
-                       Case{CommandId::IntegrationLong, 372, 377}}) {
+  for (const Case c :
+       {Case{CommandId::IntegrationShort, 622, 623}, Case{CommandId::IntegrationMedium, 412, 415},
+        Case{CommandId::IntegrationLong, 372, 377}}) {
     auto state = StartUpState();
     HandleSpectrumCommand(*state, c.command);
     FillTriangle(state->samples.rightSamples, kSampleSlots);
@@ -288,7 +288,7 @@ TEST(SpectrumCompressionTest, OffCommonAndIndependentScaleAsChosen) {
 TEST(SpectrumCompressionTest, ChannelOneUsesChannelTwosPreviousValues) {
   auto state = StartUpState();
   FillTriangle(state->samples.rightSamples, kSampleSlots);  // bin 55 = 311
-  state->spectrum.integratedSpectrum[1][10] = 256 * 100;      // left from an earlier cycle
+  state->spectrum.integratedSpectrum[1][10] = 256 * 100;    // left from an earlier cycle
   AnalyseSpectrumOf(*state, 1);
   EXPECT_EQ(state->spectrum.displaySpectrum[0][55], 311 / 100);
   AnalyseSpectrumOf(*state, 2);  // silent now: left decays to half, the divisor to 50

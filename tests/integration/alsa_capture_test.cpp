@@ -109,11 +109,15 @@ class PrivateSoundEnvironment {
     fs::create_directories(runtime_);
     fs::create_directories(root_ / "home");
     chmod(runtime_.c_str(), 0700);
-    std::ofstream(root_ / "client.conf") << "autospawn = no\n";
+    // Every client (pactl, paplay, ALSA's plugin) talks to our server or to none.
+    std::ofstream(root_ / "client.conf")
+        << "autospawn = no\ndefault-server = unix:" << (runtime_ / "pulse" / "native").string()
+        << "\n";
     Set("XDG_RUNTIME_DIR", runtime_.string());
     Set("HOME", (root_ / "home").string());
     Set("PULSE_CLIENTCONFIG", (root_ / "client.conf").string());
     Unset("PULSE_SERVER");
+    Unset("DISPLAY");  // a server published on an X display would take precedence
   }
   ~PrivateSoundEnvironment() {
     Stop(player_, true);
@@ -129,25 +133,32 @@ class PrivateSoundEnvironment {
   std::string Log() const { return (root_ / "programs.log").string(); }
   fs::path Root() const { return root_; }
 
-  // Starts the server; true once it answers.
-  bool StartServer() {
-    const int rc = Run({"pulseaudio", "-n", "-D", "--exit-idle-time=-1",
-                        "--log-target=file:" + (root_ / "pulse.log").string(), "-L",
-                        "module-native-protocol-unix", "-L", "module-null-sink sink_name=testsink",
-                        "-L", "module-remap-source master=testsink.monitor source_name=testmic"},
-                       Log());
-    if (rc != 0) return false;
+  // Starts the server with the test sink (and `extraModule`, if any), makes `source`
+  // the default source; true once it answers.
+  bool StartServer(const std::string& extraModule = "", const std::string& source = "testmic") {
+    std::vector<std::string> args{"pulseaudio", "-n", "-D", "--exit-idle-time=-1",
+                                  "--log-target=file:" + (root_ / "pulse.log").string(), "-L",
+                                  "module-native-protocol-unix", "-L",
+                                  "module-null-sink sink_name=testsink", "-L",
+                                  "module-remap-source master=testsink.monitor source_name=testmic"};
+    if (!extraModule.empty()) {
+      args.push_back("-L");
+      args.push_back(extraModule);
+    }
+    if (Run(args, Log()) != 0) return false;
     const auto end = std::chrono::steady_clock::now() + 10s;
     while (std::chrono::steady_clock::now() < end) {
       ReadServerPid();
       if (Run({"pactl", "info"}, Log()) == 0) {
         ReadServerPid();
-        return Run({"pactl", "set-default-source", "testmic"}, Log()) == 0;
+        return Run({"pactl", "set-default-source", source}, Log()) == 0;
       }
       std::this_thread::sleep_for(50ms);
     }
     return false;
   }
+
+  void StopServerNow() { StopServer(); }
 
   bool PlaySine(int hz) {
     const std::string wav = (root_ / "sine.wav").string();
@@ -221,6 +232,14 @@ int Swing(const int32_t* samples, int count) {
   return high - low;
 }
 
+// The sound server may start delivering, or the player playing, in the middle of a block.
+bool SignalThroughout(const int32_t* samples) {
+  constexpr int kChunk = 250;  // about 5.7 periods of 1 kHz
+  for (int k = 0; k < kCapturedFrames; k += kChunk)
+    if (Swing(samples + k, kChunk) <= 40) return false;
+  return true;
+}
+
 int LargestBin(const int32_t* bins) {
   int best = 0;
   for (int b = 1; b < kSpectrumBins; ++b)
@@ -251,8 +270,8 @@ TEST(AlsaCapture, FindsTheOneKilohertzSignalOfASoundServer) {
     rig->view.OnTimer(TimerId::Acquisition);  // collect
     ASSERT_EQ(s.audioFault, 0) << s.lastDeviceResult;
     rig->view.StopAcquisition();
-    heard = Swing(s.samples.rightSamples, kCapturedFrames) > 40 &&
-            Swing(s.samples.leftSamples, kCapturedFrames) > 40;
+    heard = s.captureHeader.bytesRecorded == 8000 && SignalThroughout(s.samples.rightSamples) &&
+            SignalThroughout(s.samples.leftSamples);
   }
   ASSERT_TRUE(heard) << "only silence arrived";
   const int crossings = UpwardCrossings(s.samples.rightSamples, kCapturedFrames);
@@ -266,6 +285,82 @@ TEST(AlsaCapture, FindsTheOneKilohertzSignalOfASoundServer) {
   rig->view.OnDestroy();
   EXPECT_EQ(s.deviceOpen, 0);
   EXPECT_TRUE(rig->messages.shown.empty());
+}
+
+// A pipe source delivers exactly the bytes written to its FIFO, and nothing else.
+TEST(AlsaCapture, PipeSourceGivesExactBytesAndFiveSilentSecondsFail) {
+  if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio and pulseaudio-utils are needed";
+  PrivateSoundEnvironment env;
+  ASSERT_TRUE(env.Ready());
+  const std::string fifo = (env.Root() / "mic.fifo").string();
+  ASSERT_TRUE(env.StartServer("module-pipe-source source_name=pipemic file=" + fifo +
+                                  " format=u8 rate=44100 channels=2",
+                              "pipemic"));
+  std::chrono::steady_clock::time_point now{};
+  AlsaSoundInput sound("default", [&now] { return now; });
+  ASSERT_EQ(sound.Open(WaveFormat{1, 2, 44100, 88200, 2, 8, 0}), 0);
+  std::vector<uint8_t> buffer(8000, 0x55);
+  CaptureHeader header;
+  header.data = buffer.data();
+  header.bufferLength = 8000;
+  ASSERT_EQ(sound.PrepareHeader(header, kCaptureHeaderSize), 0);
+  ASSERT_EQ(sound.AddBuffer(header, kCaptureHeaderSize), 0);
+  ASSERT_EQ(sound.Start(), 0);
+  std::this_thread::sleep_for(300ms);
+  now += 4s;
+  ASSERT_EQ(sound.Collect(header, kCaptureHeaderSize), 0);  // silent, but not for long yet
+  EXPECT_EQ(header.bytesRecorded, 0u);
+  EXPECT_EQ(buffer[0], 0x55);
+
+  std::vector<uint8_t> pattern(8000);
+  for (size_t i = 0; i < pattern.size(); ++i) pattern[i] = static_cast<uint8_t>(i * 13 + i / 256);
+  const int fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(write(fd, pattern.data(), pattern.size()), static_cast<ssize_t>(pattern.size()));
+  const auto end = std::chrono::steady_clock::now() + 5s;
+  while (header.bytesRecorded < 8000 && std::chrono::steady_clock::now() < end) {
+    std::this_thread::sleep_for(50ms);
+    ASSERT_EQ(sound.Collect(header, kCaptureHeaderSize), 0);
+  }
+  ASSERT_EQ(header.bytesRecorded, 8000u);
+  EXPECT_EQ(buffer, pattern);
+
+  // Nothing more is written: five seconds after the last delivery the device has failed.
+  // Cycles of a running measurement are never more than a few seconds apart.
+  now += 2s;
+  ASSERT_EQ(sound.PrepareHeader(header, kCaptureHeaderSize), 0);
+  ASSERT_EQ(sound.AddBuffer(header, kCaptureHeaderSize), 0);
+  ASSERT_EQ(sound.Start(), 0);
+  now += 2s;
+  EXPECT_EQ(sound.Collect(header, kCaptureHeaderSize), 0);
+  now += 1s;
+  EXPECT_NE(sound.Collect(header, kCaptureHeaderSize), 0);
+  close(fd);
+  EXPECT_EQ(sound.Close(), 0);
+}
+
+TEST(AlsaCapture, AVanishedServerIsAFailedDeviceNotACrash) {
+  if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio and pulseaudio-utils are needed";
+  PrivateSoundEnvironment env;
+  ASSERT_TRUE(env.Ready());
+  ASSERT_TRUE(env.StartServer());
+  auto rig = std::make_unique<ViewOnAlsa>();
+  rig->view.PreCreateWindow();
+  ASSERT_EQ(rig->view.State().deviceOpen, 1);
+  env.StopServerNow();
+  // Within two cycles the device reports the loss; the silence rule is not needed.
+  for (int cycle = 0; cycle < 2 && rig->view.State().audioFault == 0; ++cycle) {
+    rig->view.StartAcquisition();
+    rig->view.OnTimer(TimerId::Acquisition);
+    std::this_thread::sleep_for(400ms);
+    rig->view.OnTimer(TimerId::Acquisition);
+    rig->view.StopAcquisition();
+  }
+  EXPECT_EQ(rig->view.State().audioFault, 1);
+  ASSERT_FALSE(rig->messages.shown.empty());
+  EXPECT_EQ(rig->messages.shown[0].caption, "Sylvarine");
+  rig->view.OnDestroy();
+  EXPECT_EQ(rig->view.State().deviceOpen, 0);
 }
 
 TEST(AlsaCapture, OpenFailsAtOnceWithoutASoundServer) {

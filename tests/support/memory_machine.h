@@ -46,6 +46,8 @@ class MemoryMachine : public IMachine {
   std::set<std::string> uncreatable;
   // Paths whose commit fails at CloseFile (the old content stays).
   std::set<std::string> failingCommits;
+  // Paths whose WriteFile fails (CloseFile then discards the file).
+  std::set<std::string> failingWrites;
 
   std::string Resolve(std::string_view path) const {
     return FormatWindowsPath(AbsoluteWindowsPath(path, workingDirectory));
@@ -146,14 +148,14 @@ class MemoryMachine : public IMachine {
   FileHandle OpenForReading(std::string_view path) override {
     auto it = files_.find(Resolve(path));
     if (it == files_.end()) return -1;
-    return AddHandle(OpenFile{it->first, false, it->second.bytes, 0});
+    return AddHandle(OpenFile{it->first, false, it->second.bytes, 0, false});
   }
   FileHandle CreateForWriting(std::string_view path) override {
     std::string full = Resolve(path);
     if (uncreatable.count(full) || directories_.count(full) ||
         !directories_.count(Parent(full)))
       return -1;
-    return AddHandle(OpenFile{full, true, {}, 0});
+    return AddHandle(OpenFile{full, true, {}, 0, false});
   }
   int64_t ReadFile(FileHandle file, uint8_t* buffer, std::size_t capacity) override {
     auto it = handles_.find(file);
@@ -167,6 +169,10 @@ class MemoryMachine : public IMachine {
   bool WriteFile(FileHandle file, const uint8_t* data, std::size_t size) override {
     auto it = handles_.find(file);
     if (it == handles_.end() || !it->second.writing) return false;
+    if (failingWrites.count(it->second.path)) {
+      it->second.failed = true;
+      return false;
+    }
     it->second.bytes.append(reinterpret_cast<const char*>(data), size);
     return true;
   }
@@ -176,7 +182,7 @@ class MemoryMachine : public IMachine {
     OpenFile open = std::move(it->second);
     handles_.erase(it);
     if (!open.writing) return true;
-    if (failingCommits.count(open.path)) return false;
+    if (open.failed || failingCommits.count(open.path)) return false;
     // A replaced file keeps its mode, like a file truncated in place.
     File& target = files_[open.path];
     target.bytes = std::move(open.bytes);
@@ -200,6 +206,7 @@ class MemoryMachine : public IMachine {
     bool writing;
     std::string bytes;
     std::size_t position;
+    bool failed = false;
   };
   static std::string Parent(const std::string& normalised) {
     WindowsPath parsed = ParseWindowsPath(normalised);

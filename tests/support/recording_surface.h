@@ -13,7 +13,7 @@ class RecordingSurface : public DrawingSurface {
     DrawRectangle, MoveTo, LineTo, TextOut, DrawBumpEdge
   };
   struct Entry {
-    Op op;
+    Op op = Op::SetMapping;
     int32_t a = 0, b = 0, c = 0, d = 0;  // coordinates or extents, in call order
     Colour colour = 0;
     std::string text;
@@ -38,45 +38,45 @@ class RecordingSurface : public DrawingSurface {
       : client_(client), buttonFace_(buttonFace) {}
 
   void SetMapping(int32_t ww, int32_t wh, int32_t vw, int32_t vh) override {
-    Add({Op::SetMapping, ww, wh, vw, vh});
+    Add(Make(Op::SetMapping, ww, wh, vw, vh));
   }
   void SelectFont(const FontSpec& font) override {
     font_ = font;
-    Add({Op::SelectFont});
+    Add(Make(Op::SelectFont));
   }
   void SelectPen(const PenSpec& pen) override {
     pen_ = pen;
-    Add({Op::SelectPen});
+    Add(Make(Op::SelectPen));
   }
   void SetTextColour(Colour colour) override {
-    Entry e{Op::SetTextColour};
+    Entry e = Make(Op::SetTextColour);
     e.colour = colour;
     Add(e);
   }
-  void SetTransparentText() override { Add({Op::SetTransparentText}); }
+  void SetTransparentText() override { Add(Make(Op::SetTransparentText)); }
   void FillSolidRect(int32_t x, int32_t y, int32_t w, int32_t h, Colour colour) override {
-    Entry e{Op::FillSolidRect, x, y, w, h};
+    Entry e = Make(Op::FillSolidRect, x, y, w, h);
     e.colour = colour;
     Add(e);
   }
   void DrawRectangle(const Rect& r) override {
-    Add({Op::DrawRectangle, r.left, r.top, r.right, r.bottom});
+    Add(Make(Op::DrawRectangle, r.left, r.top, r.right, r.bottom));
   }
   void MoveTo(int32_t x, int32_t y) override {
     position_ = {x, y};
-    Add({Op::MoveTo, x, y});
+    Add(Make(Op::MoveTo, x, y));
   }
   void LineTo(int32_t x, int32_t y) override {
-    Add({Op::LineTo, position_.x, position_.y, x, y});
+    Add(Make(Op::LineTo, position_.x, position_.y, x, y));
     position_ = {x, y};
   }
   void TextOut(int32_t x, int32_t y, std::string_view text) override {
-    Entry e{Op::TextOut, x, y};
+    Entry e = Make(Op::TextOut, x, y);
     e.text = std::string(text);
     Add(e);
   }
   void DrawBumpEdge(const Rect& r) override {
-    Add({Op::DrawBumpEdge, r.left, r.top, r.right, r.bottom});
+    Add(Make(Op::DrawBumpEdge, r.left, r.top, r.right, r.bottom));
   }
   Rect ClientRect() const override { return client_; }
   Colour ButtonFaceColour() const override { return buttonFace_; }
@@ -117,6 +117,12 @@ class RecordingSurface : public DrawingSurface {
   std::vector<Entry> entries;
 
  private:
+  static Entry Make(Op op, int32_t a = 0, int32_t b = 0, int32_t c = 0, int32_t d = 0) {
+    Entry e;
+    e.op = op;
+    e.a = a, e.b = b, e.c = c, e.d = d;
+    return e;
+  }
   void Add(Entry e) {
     e.pen = pen_;
     e.font = font_;

@@ -1,3 +1,62 @@
-// Placeholder until this command lands.
+// osctool from-raw CAPTURE.raw OUT.osc: one 8000-byte interleaved capture buffer,
+// converted as a collect into a fresh (all-zero) block and saved as a snapshot.
+#include <QCommandLineParser>
+#include <QFile>
+#include <cstring>
+#include <memory>
+
+#include "analyser/app/support/snapshot_file.h"
+#include "analyser/capture/capture_engine.h"
+#include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
-int RunFromRawCommand(const QStringList&) { return FailWith(QStringLiteral("not available")); }
+#include "tools/osctool/trigger_report.h"
+
+namespace {
+
+// Reads the whole raw capture; it must be exactly one buffer long.
+bool ReadRawCapture(const QString& path, uint8_t (&buffer)[kCaptureBufferBytes], QString& error) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  const QByteArray bytes = file.read(kCaptureBufferBytes + 1);
+  if (file.error() != QFileDevice::NoError) {
+    error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  if (bytes.size() != kCaptureBufferBytes) {
+    error = QStringLiteral("%1 is not a raw capture: it must be exactly %2 bytes (%3)")
+                .arg(path)
+                .arg(kCaptureBufferBytes)
+                .arg(bytes.size() > kCaptureBufferBytes
+                         ? QStringLiteral("it is longer")
+                         : QStringLiteral("it holds %1").arg(bytes.size()));
+    return false;
+  }
+  std::memcpy(buffer, bytes.constData(), kCaptureBufferBytes);
+  return true;
+}
+
+}  // namespace
+
+int RunFromRawCommand(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.addPositionalArgument("capture", "raw capture: 8000 bytes, left then right, unsigned");
+  parser.addPositionalArgument("snapshot", "snapshot file to write (.osc)");
+  if (!parser.parse(QStringList{QStringLiteral("osctool from-raw")} + arguments))
+    return FailWith(parser.errorText());
+  const QStringList files = parser.positionalArguments();
+  if (files.size() != 2)
+    return FailWith(QStringLiteral("from-raw takes a raw capture and a snapshot file to write"));
+
+  auto analyser = std::make_unique<InertAnalyser>();
+  ViewState& state = analyser->view.State();
+  QString error;
+  if (!ReadRawCapture(files[0], state.captureBuffer, error)) return FailWith(error);
+  ConvertCaptureBuffer(state);
+  analyser->document.AcceptBlock(state.samples);
+  if (!WriteSnapshotFile(files[1], analyser->document, error)) return FailWith(error);
+  PrintTriggerReport(analyser->document.Block().sumSamples);
+  return 0;
+}

@@ -1,3 +1,239 @@
-// Placeholder until this command lands.
+// osctool render FILE.osc --display MODE [options] --out FILE.png|FILE.pdf:
+// the analyser's own paint of a snapshot, for that display state, into a picture or a page.
+#include <QCommandLineParser>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "analyser/app/support/qpainter_surface.h"
+#include "analyser/app/support/snapshot_file.h"
+#include "analyser/capture/trigger_search.h"
+#include "analyser/view/command_ids.h"
+#include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
-int RunRenderCommand(const QStringList&) { return FailWith(QStringLiteral("not available")); }
+#include "tools/osctool/render_state.h"
+
+namespace {
+
+// The per-user profile of a first run: the defaults are written, then read back.
+class FirstRunProfile : public IProfile {
+ public:
+  int32_t GetProfileInt(std::string_view section, std::string_view key,
+                        int32_t defaultValue) override {
+    const auto found = values_.find(std::string(section) + "/" + std::string(key));
+    return found == values_.end() ? defaultValue : found->second;
+  }
+  bool WriteProfileInt(std::string_view section, std::string_view key, int32_t value) override {
+    values_[std::string(section) + "/" + std::string(key)] = value;
+    return true;
+  }
+
+ private:
+  std::map<std::string, int32_t> values_;
+};
+
+struct RenderAnalyser {
+  InertTimers timers;
+  InertInvalidation invalidation;
+  StderrMessages messages;
+  SilentSoundInput sound;
+  FirstRunProfile profile;
+  CSylvarineDoc document;
+  CSylvarineView view{document, ViewServices{timers, invalidation, messages, sound, profile}};
+};
+
+struct Choice {
+  const char* name;
+  uint32_t commandId;
+};
+
+constexpr Choice kDisplays[] = {
+    {"offset", CommandId::StereoOffset},   {"overlay", CommandId::StereoOverlay},
+    {"sum", CommandId::Sum},               {"difference", CommandId::Difference},
+    {"lissajous", CommandId::Lissajous},   {"vumeters", CommandId::VuMeters},
+    {"bargraphs", CommandId::Bargraphs},   {"spectrograph", CommandId::Spectrograph}};
+constexpr Choice kTimeBases[] = {
+    {"50", CommandId::TimeBase50ms},     {"20", CommandId::TimeBase20ms},
+    {"10", CommandId::TimeBase10ms},     {"5000", CommandId::TimeBase5ms},
+    {"2000", CommandId::TimeBase2ms},    {"1000", CommandId::TimeBase1ms},
+    {"500", CommandId::TimeBase05ms},    {"200", CommandId::TimeBase02ms}};
+constexpr Choice kGains[] = {
+    {"1", CommandId::Gain1}, {"2", CommandId::Gain2}, {"5", CommandId::Gain5}};
+constexpr Choice kScales[] = {{"db", CommandId::ScaleDecibel},
+                              {"linear", CommandId::ScaleLinear}};
+constexpr Choice kSides[] = {{"right", CommandId::ScaleRight}, {"left", CommandId::ScaleLeft}};
+constexpr Choice kGrid[] = {{"on", 1}, {"off", 0}};
+
+template <std::size_t N>
+QString Names(const Choice (&choices)[N]) {
+  QStringList names;
+  for (const Choice& choice : choices) names << QLatin1String(choice.name);
+  return names.join(QLatin1Char('|'));
+}
+
+// Finds the option's value among the choices; an absent option leaves `found` false.
+template <std::size_t N>
+bool Pick(const QCommandLineParser& parser, const QCommandLineOption& option,
+          const Choice (&choices)[N], const Choice*& found, QString& error) {
+  found = nullptr;
+  if (!parser.isSet(option)) return true;
+  const QString value = parser.value(option);
+  for (const Choice& choice : choices)
+    if (value == QLatin1String(choice.name)) {
+      found = &choice;
+      return true;
+    }
+  error = QStringLiteral("--%1 must be %2, not \"%3\"")
+              .arg(option.names().first(), Names(choices), value);
+  return false;
+}
+
+bool ParseSize(const QString& text, QSize& size) {
+  static const QRegularExpression pattern(QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
+  const QRegularExpressionMatch match = pattern.match(text);
+  if (!match.hasMatch()) return false;
+  size = QSize(match.captured(1).toInt(), match.captured(2).toInt());
+  return size.width() <= 20000 && size.height() <= 20000;
+}
+
+// Paints the view once on `device` and finishes the painter.
+void PaintOn(CSylvarineView& view, QPaintDevice& device, const QRect& client) {
+  QPainter painter(&device);
+  {
+    QPainterSurface surface(painter, client);
+    view.OnDraw(surface);
+  }
+  painter.end();
+}
+
+bool WritePng(CSylvarineView& view, const QSize& pictureSize, const QRect& client,
+              const QString& path, QString& error) {
+  QImage image(pictureSize, QImage::Format_RGB32);
+  image.fill(Qt::white);  // the erased window background
+  PaintOn(view, image, client);
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  return true;
+}
+
+bool WritePdf(CSylvarineView& view, bool forPrinter, const QSize& clientSize, const QString& path,
+              QString& error) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  {
+    QPdfWriter writer(&file);
+    writer.setCreator(QStringLiteral("Sylvarine"));
+    if (forPrinter) {
+      // 300 dpi landscape A4: the printer's 2400 x 2100 device units fit inside the margins.
+      writer.setResolution(300);
+      writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                       QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+    } else {
+      // One page the size of the window, one pixel a device unit.
+      writer.setResolution(96);
+      writer.setPageLayout(QPageLayout(
+          QPageSize(QSizeF(clientSize.width() * 72.0 / 96.0, clientSize.height() * 72.0 / 96.0),
+                    QPageSize::Point),
+          QPageLayout::Portrait, QMarginsF()));
+    }
+    PaintOn(view, writer, QRect(QPoint(0, 0), clientSize));
+  }
+  if (!file.commit()) {
+    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunRenderCommand(const QStringList& arguments) {
+  QCommandLineParser parser;
+  const QCommandLineOption displayOption("display", Names(kDisplays), "mode");
+  const QCommandLineOption timeBaseOption("timebase", Names(kTimeBases), "code");
+  const QCommandLineOption gainOption("gain", Names(kGains), "gain");
+  const QCommandLineOption scaleOption("scale", Names(kScales), "scale");
+  const QCommandLineOption sideOption("side", Names(kSides), "side");
+  const QCommandLineOption gridOption("grid", Names(kGrid), "state");
+  const QCommandLineOption runningOption("running", "the measurement runs");
+  const QCommandLineOption sizeOption("size", "client size", "WxH", "800x600");
+  const QCommandLineOption printerOption("printer", "paint for the printer");
+  const QCommandLineOption outOption("out", "FILE.png or FILE.pdf", "file");
+  parser.addOptions({displayOption, timeBaseOption, gainOption, scaleOption, sideOption,
+                     gridOption, runningOption, sizeOption, printerOption, outOption});
+  parser.addPositionalArgument("file", "snapshot file (.osc)");
+  if (!parser.parse(QStringList{QStringLiteral("osctool render")} + arguments))
+    return FailWith(parser.errorText());
+  const QStringList files = parser.positionalArguments();
+  if (files.size() != 1) return FailWith(QStringLiteral("render takes exactly one snapshot file"));
+  if (!parser.isSet(displayOption))
+    return FailWith(QStringLiteral("render needs --display %1").arg(Names(kDisplays)));
+  const QString out = parser.value(outOption);
+  const bool pdf = out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+  if (out.isEmpty() || (!pdf && !out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)))
+    return FailWith(QStringLiteral("render needs --out FILE.png or FILE.pdf"));
+  QSize clientSize;
+  if (!ParseSize(parser.value(sizeOption), clientSize))
+    return FailWith(QStringLiteral("--size must be WIDTHxHEIGHT in pixels, not \"%1\"")
+                        .arg(parser.value(sizeOption)));
+
+  QString error;
+  const Choice *display = nullptr, *timeBase = nullptr, *gain = nullptr, *scale = nullptr,
+               *side = nullptr, *grid = nullptr;
+  if (!Pick(parser, displayOption, kDisplays, display, error) ||
+      !Pick(parser, timeBaseOption, kTimeBases, timeBase, error) ||
+      !Pick(parser, gainOption, kGains, gain, error) ||
+      !Pick(parser, scaleOption, kScales, scale, error) ||
+      !Pick(parser, sideOption, kSides, side, error) ||
+      !Pick(parser, gridOption, kGrid, grid, error))
+    return FailWith(error);
+
+  auto analyser = std::make_unique<RenderAnalyser>();
+  CSylvarineView& view = analyser->view;
+  analyser->document.OnNewDocument();
+  view.PreCreateWindow();
+  if (!ReadSnapshotFile(files.first(), analyser->document, error)) return FailWith(error);
+
+  // The display first: gain and side obey the rules of the display they are given in.
+  ApplyRenderCommand(view, display->commandId);
+  for (const Choice* choice : {timeBase, gain, scale, side})
+    if (choice != nullptr) ApplyRenderCommand(view, choice->commandId);
+  if (grid != nullptr && view.State().gridVisible != static_cast<int32_t>(grid->commandId))
+    ApplyRenderCommand(view, CommandId::Grid);
+  if (parser.isSet(runningOption)) ApplyRenderCommand(view, CommandId::Start);
+
+  // As the acquisition would after collecting this block.
+  const TriggerResult trigger = FindTrigger(analyser->document.Block().sumSamples);
+  view.State().triggerFound = trigger.found;
+  view.State().triggerOffset = trigger.offset;
+
+  const bool printer = parser.isSet(printerOption);
+  if (printer) BeginRenderPrinting(view);
+  const QRect client(QPoint(0, 0), clientSize);
+  bool written = false;
+  if (pdf) {
+    written = WritePdf(view, printer, clientSize, out, error);
+  } else if (printer) {
+    // Three device units a logical unit; the printed spectrograph reaches down to 700.
+    const bool spectrograph = view.State().displayFamily == DisplayFamily::Spectrograph;
+    written = WritePng(view, QSize(2400, spectrograph ? 2100 : 1800), client, out, error);
+  } else {
+    written = WritePng(view, clientSize, client, out, error);
+  }
+  if (printer) view.OnEndPrinting();
+  if (!written) return FailWith(error);
+  return 0;
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The window services the core view asks for, on Qt: timers, invalidation, message boxes
+// and the per-user profile.
+#include <QBasicTimer>
+#include <QPointer>
+#include <QSettings>
+#include <QWidget>
+#include <map>
+
+#include "platform/profile.h"
+#include "platform/view_host.h"
+
+// Timers by identifier on QBasicTimer; the owner forwards its timerEvent to Dispatch.
+class QtTimerService : public ITimerService {
+ public:
+  explicit QtTimerService(QObject& owner) : owner_(owner) {}
+  void SetTimer(uint32_t id, uint32_t periodMs) override;
+  void KillTimer(uint32_t id) override;
+  // The identifier of the timer a QTimerEvent belongs to, if it is one of ours.
+  bool Lookup(int qtTimerId, uint32_t& id) const;
+
+ private:
+  QObject& owner_;
+  std::map<uint32_t, QBasicTimer> timers_;
+};
+
+// Repaints exactly the invalidated rectangle; the view's pixels equal its logical units.
+class WidgetInvalidation : public IInvalidation {
+ public:
+  void Attach(QWidget* widget) { widget_ = widget; }
+  void Invalidate(const Rect* area, bool eraseBackground) override;
+
+ private:
+  QPointer<QWidget> widget_;
+};
+
+// Modal boxes with one OK button (or Yes/No); every text also goes to stderr.
+class QtMessageBox : public IMessageBox {
+ public:
+  void SetOwner(QWidget* owner) { owner_ = owner; }
+  MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
+                            MessageButtons buttons, bool ownedByWindow) override;
+
+ private:
+  QPointer<QWidget> owner_;
+};
+
+// Writes one "message: <text>" line to stderr.
+void LogMessage(const QString& text);
+
+// The profile in QSettings: organisation "Kelvory", application "Sylvarine".
+class QSettingsProfile : public IProfile {
+ public:
+  QSettingsProfile();
+  explicit QSettingsProfile(const QString& fileName);  // an INI file of its own (tests)
+  int32_t GetProfileInt(std::string_view section, std::string_view key,
+                        int32_t defaultValue) override;
+  bool WriteProfileInt(std::string_view section, std::string_view key, int32_t value) override;
+  QSettings& Settings() { return settings_; }
+
+ private:
+  QSettings settings_;
+};

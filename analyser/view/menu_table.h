@@ -1,0 +1,41 @@
+#pragma once
+// The analyser's menu bar, toolbar and string table, as data the shell turns into widgets.
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+enum class MenuItemKind { Popup, Command, Separator, RecentFiles };
+
+struct MenuItem {
+  int depth;  // 0 for the seven top-level menus; an entry belongs to the popup above it
+  MenuItemKind kind;
+  const char* text;  // "&" marks the mnemonic, "\t" precedes the shortcut
+  uint32_t commandId;
+  bool checkable;
+  bool initiallyChecked;
+};
+
+std::span<const MenuItem> MenuBarItems();
+
+// One toolbar entry; commandId 0 is a separator.
+struct ToolbarEntry {
+  uint32_t commandId;
+  const char* iconName;  // file name without extension under the icon resources
+};
+std::span<const ToolbarEntry> ToolbarEntries();
+
+constexpr int kRecentFileCount = 4;
+constexpr char kIdlePrompt[] = "Pour l'aide, appuyez sur F1";
+
+// The string-table entry of a command: status-bar prompt, then "\n" and the tooltip.
+// Empty when the command has none.
+std::string_view PromptString(uint32_t commandId);
+std::string_view StatusPrompt(uint32_t commandId);
+std::string_view Tooltip(uint32_t commandId);
+
+// Keyboard shortcuts of the accelerator table that trigger a command.
+struct Accelerator {
+  const char* keys;  // portable key sequence text, e.g. "Ctrl+N", "F1"
+  uint32_t commandId;
+};
+std::span<const Accelerator> Accelerators();

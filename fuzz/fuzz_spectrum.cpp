@@ -1,0 +1,61 @@
+// Any samples, captured or loaded from a snapshot, must analyse without undefined
+// behaviour and give spectra within their documented bounds.
+// Byte 0 picks the settings and how the rest is read: as capture bytes (b - 127) or as
+// little-endian 32-bit words, alternately for the right and the left channel.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "analyser/spectrum/analyse_spectrum.h"
+
+namespace {
+
+void Check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+void FillChannels(ViewState& state, const uint8_t* data, size_t size, bool asWords) {
+  int32_t* channels[2] = {state.samples.rightSamples, state.samples.leftSamples};
+  const size_t step = asWords ? 4 : 1;
+  size_t slot = 0;
+  for (size_t at = 0; at + step <= size && slot < 2 * kSampleSlots; at += step, ++slot) {
+    int32_t value = static_cast<int32_t>(data[at]) - 127;
+    if (asWords)
+      value = static_cast<int32_t>(static_cast<uint32_t>(data[at]) |
+                                   (static_cast<uint32_t>(data[at + 1]) << 8) |
+                                   (static_cast<uint32_t>(data[at + 2]) << 16) |
+                                   (static_cast<uint32_t>(data[at + 3]) << 24));
+    channels[slot % 2][slot / 2] = value;
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  const uint8_t settings = data[0];
+  auto state = std::make_unique<ViewState>();
+  state->spectrumCompression = static_cast<uint8_t>(settings % 3);
+  state->integrationEnabled = (settings >> 2) & 1;
+  const uint8_t depths[4] = {1, 3, 5, 1};
+  state->integrationDepth = depths[(settings >> 3) & 3];
+  FillChannels(*state, data + 1, size - 1, (settings & 0x20) != 0);
+
+  const int runs = 1 + ((settings >> 6) & 3);
+  for (int run = 0; run < runs; ++run) {
+    AnalyseSpectrumOf(*state, 1);
+    AnalyseSpectrumOf(*state, 2);
+  }
+  const SpectrumResultArrays& result = state->spectrum;
+  for (int c = 0; c < 2; ++c)
+    for (int k = 0; k < kSpectrumBins; ++k) {
+      Check(result.integratedSpectrum[c][k] >= 0);
+      Check(result.displaySpectrum[c][k] >= 0);
+      if (state->spectrumCompression == 2) Check(result.displaySpectrum[c][k] < 512);
+      if (k <= 3 || k >= 66) Check(result.integratedSpectrum[c][k] == 0);
+    }
+  const int32_t* bins = state->spectrumWork.spectrumBins;
+  // Equal before the weighting, which then favours the lower bin.
+  Check(bins[62] >= bins[63]);
+  return 0;
+}

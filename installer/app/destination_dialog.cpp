@@ -1,0 +1,97 @@
+#include "installer/app/destination_dialog.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTextEdit>
+
+#include "installer/installer_window_layout.h"
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Dialog units become pixels through the dialog font's average character size.
+class DialogUnits {
+ public:
+  explicit DialogUnits(const QFont& font) {
+    const QFontMetrics metrics(font);
+    averageCharWidth_ = metrics.averageCharWidth();
+    charHeight_ = metrics.height();
+  }
+  int X(int32_t du) const { return DestinationDialog::DuToPixelsX(du, averageCharWidth_); }
+  int Y(int32_t du) const { return DestinationDialog::DuToPixelsY(du, charHeight_); }
+  QRect Box(const DestinationDialog::DialogBox& box) const {
+    return QRect(X(box.x), Y(box.y), X(box.width), Y(box.height));
+  }
+
+ private:
+  int averageCharWidth_ = 0;
+  int charHeight_ = 0;
+};
+
+QString ControlName(int32_t id) { return QStringLiteral("control%1").arg(id); }
+
+}  // namespace
+
+CDestinationDlg::CDestinationDlg(const QString& prompt, const QString& proposal, QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle(FromUtf8(DestinationDialog::Title));
+  QFont font;
+  // "Arial" as fontconfig knows it: Liberation Sans has the same metrics.
+  font.setFamilies(QStringList{FromUtf8(DestinationDialog::FontFamily), "Liberation Sans"});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(DestinationDialog::FontPointSize);
+  setFont(font);
+  const DialogUnits units(font);
+  setFixedSize(units.X(DestinationDialog::WidthDu), units.Y(DestinationDialog::HeightDu));
+
+  auto* frame = new QFrame(this);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);  // etched
+  frame->setGeometry(units.Box(DestinationDialog::EtchedFrame));
+
+  auto* icon = new QLabel(this);
+  const QRect iconBox = units.Box(DestinationDialog::Icon);
+  icon->setGeometry(iconBox);
+  icon->setPixmap(QIcon(":/corvane/corvane.svg").pixmap(iconBox.size()));
+
+  auto* promptField = new QTextEdit(this);
+  promptField->setObjectName(ControlName(DestinationDialog::PromptId));
+  promptField->setReadOnly(true);
+  promptField->setFocusPolicy(Qt::NoFocus);
+  promptField->setFrameStyle(QFrame::NoFrame);
+  promptField->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  promptField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  promptField->setPlainText(prompt);
+  promptField->selectAll();
+  promptField->setAlignment(Qt::AlignHCenter);
+  promptField->moveCursor(QTextCursor::Start);
+  promptField->setGeometry(units.Box(DestinationDialog::Prompt));
+
+  destination_ = new QLineEdit(proposal, this);
+  destination_->setObjectName(ControlName(DestinationDialog::DestinationId));
+  destination_->setGeometry(units.Box(DestinationDialog::Destination));
+
+  auto* ok = new QPushButton(FromUtf8(DestinationDialog::OkText), this);
+  ok->setObjectName(ControlName(DestinationDialog::OkId));
+  ok->setGeometry(units.Box(DestinationDialog::OkButton));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* cancel = new QPushButton(FromUtf8(DestinationDialog::CancelText), this);
+  cancel->setObjectName(ControlName(DestinationDialog::CancelId));
+  cancel->setGeometry(units.Box(DestinationDialog::CancelButton));
+  cancel->setAutoDefault(false);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  destination_->setFocus();
+  destination_->selectAll();
+}
+
+QString CDestinationDlg::Destination() const { return destination_->text(); }

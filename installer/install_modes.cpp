@@ -1,0 +1,56 @@
+// The two install modes: with the destination dialog, and automatic.
+#include "installer/corvane_view.h"
+#include "installer/installer_window_layout.h"
+#include "platform/windows_path.h"
+
+namespace {
+
+bool IsNoDestination(std::string_view directory) {
+  return directory == "NULL" || directory == "null" || directory == "null\\" ||
+         directory == "NULL\\";
+}
+
+void EndWithSeparator(std::string& directory) {
+  if (!directory.ends_with('\\')) directory += '\\';
+}
+
+}  // namespace
+
+void CCorvaneView::DoInstall() {
+  timers_.KillTimer(InstallerTimer::Start);
+  destinationDir_ = ReadDestination();
+  std::string answer = destinationDir_;
+  const auto outcome = ui_.AskDestination(
+      French() ? DestinationDialog::PromptFrench : DestinationDialog::PromptEnglish, answer);
+  if (outcome == DestinationAnswer::Cancel) QuitInstaller();
+  if (outcome == DestinationAnswer::Ok) destinationDir_ = TypedPathToWindows(answer);
+  EndWithSeparator(destinationDir_);
+  CreateOneDirectory(destinationDir_);
+  WriteDestination();
+  InstallAfterDestination(true);
+}
+
+void CCorvaneView::DoAutoInstall() {
+  timers_.KillTimer(InstallerTimer::Start);
+  destinationDir_ = ReadDestination();
+  const bool hasDestination = !IsNoDestination(destinationDir_);
+  if (hasDestination) {
+    EndWithSeparator(destinationDir_);
+    CreateOneDirectory(destinationDir_);
+    WriteDestination();
+  }
+  InstallAfterDestination(hasDestination);
+}
+
+void CCorvaneView::InstallAfterDestination(bool registerUninstall) {
+  if (EntryIs(5, "system", "SYSTEM")) CopySystemRuntime();
+  ShowStatus(Pick(InstallerText::CopyFiles));
+  ReadShellFolders();
+  RunScript();
+  if (registerUninstall) {
+    ShowStatus(Pick(InstallerText::UninstallInfoStart));
+    RegisterUninstall();
+  }
+  ShowStatus(Entry(0) + std::string(Pick(InstallerText::InstalledSuffix)));
+  StartEndTimer(0);
+}

@@ -1,0 +1,116 @@
+// Destination, shell folders, file copies and the private runtime files.
+#include "installer/corvane_view.h"
+#include "installer/piece_copy.h"
+#include "installer/runtime_patch.h"
+#include "platform/text_encoding.h"
+#include "platform/windows_path.h"
+
+namespace {
+
+constexpr std::string_view DestinationValue = "DestinationPath";
+// The installer reads registry texts into 300 bytes, terminator included.
+constexpr std::size_t RegistryTextBytes = 299;
+
+// A value counts only when its single-byte form fits the installer's buffer.
+bool ReadFittingString(IMachine& machine, RegistryRoot root, std::string_view key,
+                       std::string_view name, std::string& value) {
+  std::string read;
+  // UTF-8 takes at most three bytes for a Windows-1252 character.
+  if (!machine.ReadRegistryString(root, key, name, 3 * RegistryTextBytes + 1, read)) return false;
+  if (Utf8ToCp1252(read).size() > RegistryTextBytes) return false;
+  value = read.substr(0, read.find('\0'));
+  return true;
+}
+
+}  // namespace
+
+std::string CCorvaneView::ReadDestination() {
+  std::string stored;
+  if (ReadFittingString(machine_, RegistryRoot::LocalMachine, Entry(3), DestinationValue, stored))
+    return stored;
+  return TypedPathToWindows(Entry(4));
+}
+
+void CCorvaneView::WriteDestination() {
+  ShowStatus(InstallerText::RegistryRootStatus);
+  // Nothing reported: the installation goes on without the value.
+  machine_.WriteRegistryString(RegistryRoot::LocalMachine, Entry(3), DestinationValue,
+                               destinationDir_);
+}
+
+void CCorvaneView::ReadShellFolders() {
+  struct Folder {
+    std::string_view name;
+    std::string* member;
+  };
+  const Folder folders[] = {{"Programs", &programsDir_},
+                            {"Startup", &startupDir_},
+                            {"Desktop", &desktopDir_},
+                            {"Start Menu", &startMenuDir_}};
+  for (const Folder& folder : folders) {
+    folder.member->clear();
+    ReadFittingString(machine_, RegistryRoot::CurrentUser, ShellFoldersKey, folder.name,
+                      *folder.member);
+  }
+}
+
+void CCorvaneView::CopyFileEntry(std::string_view source, std::string_view targetDirectory,
+                                 std::string_view targetName, std::string_view deletionFlag,
+                                 CopyKind kind) {
+  ShowStatus(targetName);
+  CPieceCopy copy(machine_, InstallerFileBuffer());
+  if (!copy.OpenSource(source)) {
+    ShowMessage(Pick(InstallerText::FileNotFound));
+    QuitInstaller();
+  }
+  const bool checkDependencies = EntryIs(6, "testdepend", "TESTDEPEND");
+  if (checkDependencies)
+    ShowStatus(std::string(Pick(InstallerText::TestDependency)) + std::string(targetName));
+  const std::string target = std::string(targetDirectory) + std::string(targetName);
+  const auto result =
+      copy.WriteTo(target, checkDependencies && RuntimePatch::AppliesTo(targetName));
+  if (result == CPieceCopy::Result::SourceUnreadable) {
+    ShowMessage(Pick(InstallerText::FileNotFound));
+    QuitInstaller();
+  }
+  if (result != CPieceCopy::Result::Written) {
+    ShowMessage(Pick(kind == CopyKind::WindowsDirectory ? InstallerText::WindowsFileNotCreated
+                                                        : InstallerText::FileNotCreated));
+    QuitInstaller();
+  }
+  machine_.CopyExecutableMode(source, target);
+  if (deletionFlag == "DEL" || deletionFlag == "del") AppendRemovalRecord(target);
+}
+
+void CCorvaneView::CopySystemRuntime() {
+  ShowStatus(Pick(InstallerText::CopySystemFiles));
+  const std::string systemDirectory = machine_.SystemDirectory();
+  for (const auto& runtime : InstallerText::RuntimeFiles) {
+    CPieceCopy copy(machine_, InstallerFileBuffer());
+    if (!copy.OpenSource(runtime.name)) {
+      ShowMessage(Pick(runtime.notFound));
+      QuitInstaller();
+    }
+    const auto head = copy.FirstPiece();
+    if (head.size() < 3 || head[0] != 0x4D || head[1] != 0x5A || head[2] != 0x90) {
+      ShowMessage(Pick(runtime.damaged));
+      QuitInstaller();
+    }
+    const std::string target = systemDirectory + "\\" + std::string(runtime.name);
+    // A runtime file already present is never replaced, whatever its content.
+    const IMachine::FileHandle existing = machine_.OpenForReading(target);
+    if (existing >= 0) {
+      machine_.CloseFile(existing);
+      continue;
+    }
+    const auto result = copy.WriteTo(target, false);
+    if (result == CPieceCopy::Result::SourceUnreadable) {
+      ShowMessage(Pick(runtime.notFound));
+      QuitInstaller();
+    }
+    if (result != CPieceCopy::Result::Written) {
+      ShowMessage(Pick(runtime.notCreated));
+      QuitInstaller();
+    }
+  }
+}

@@ -1,0 +1,134 @@
+// The two walks of the command list: installing (and updating), uninstalling.
+#include <array>
+
+#include "installer/corvane_view.h"
+
+namespace {
+
+enum class CommandKind {
+  CreateSubdirectory,
+  CopyToDestination,
+  CopyToSubdirectory,
+  CopyToWindows,
+  CopyToSystem,
+  CreateGroup,
+  GroupLink,
+  StartMenuLink,
+  StartupLink,
+  DesktopLink,
+};
+
+struct Command {
+  std::string_view keyword;
+  CommandKind kind;
+  int slot;  // subdirectory slot, for the commands that use one
+};
+
+// In the order the keywords are compared.
+constexpr std::array<Command, 18> Commands{{
+    {"CREATESREP1", CommandKind::CreateSubdirectory, 1},
+    {"CREATESREP2", CommandKind::CreateSubdirectory, 2},
+    {"CREATESREP3", CommandKind::CreateSubdirectory, 3},
+    {"CREATESREP4", CommandKind::CreateSubdirectory, 4},
+    {"CREATESREP5", CommandKind::CreateSubdirectory, 5},
+    {"COPYREP", CommandKind::CopyToDestination, 0},
+    {"COPYSREP1", CommandKind::CopyToSubdirectory, 1},
+    {"COPYSREP2", CommandKind::CopyToSubdirectory, 2},
+    {"COPYSREP3", CommandKind::CopyToSubdirectory, 3},
+    {"COPYSREP4", CommandKind::CopyToSubdirectory, 4},
+    {"COPYSREP5", CommandKind::CopyToSubdirectory, 5},
+    {"COPYWIN", CommandKind::CopyToWindows, 0},
+    {"COPYSYS", CommandKind::CopyToSystem, 0},
+    {"CREATEGROUPE", CommandKind::CreateGroup, 0},
+    {"CREATEGROUPELINK", CommandKind::GroupLink, 0},
+    {"CREATEDEMARLINK", CommandKind::StartMenuLink, 0},
+    {"CREATEAUTOSTARTLINK", CommandKind::StartupLink, 0},
+    {"CREATEDESKTOPLINK", CommandKind::DesktopLink, 0},
+}};
+
+const Command* FindCommand(const std::string& entry) {
+  for (const Command& command : Commands)
+    if (entry == command.keyword) return &command;
+  return nullptr;
+}
+
+int OperandCount(CommandKind kind) {
+  return kind == CommandKind::CreateSubdirectory || kind == CommandKind::CreateGroup ? 1 : 3;
+}
+
+}  // namespace
+
+void CCorvaneView::ScriptError() {
+  ShowMessage(Pick(InstallerText::ScriptError));
+  QuitInstaller();
+}
+
+// The index after the first "SCRIPT"; a script without one has no command list.
+std::size_t CCorvaneView::CommandListStart() {
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    if (entries_[i] == "SCRIPT") return i + 1;
+  ScriptError();
+}
+
+void CCorvaneView::CreateOneDirectory(const std::string& path) {
+  // One level only; an existing or uncreatable directory shows up at the copies.
+  machine_.CreateDirectory(path);
+}
+
+void CCorvaneView::RunScript() {
+  std::size_t p = CommandListStart();
+  while (const Command* command = FindCommand(Entry(p))) {
+    const std::string& first = Entry(p + 1);
+    const std::string& second = Entry(p + 2);
+    const std::string& flag = Entry(p + 3);
+    switch (command->kind) {
+      case CommandKind::CreateSubdirectory:
+        ShowStatus(Pick(InstallerText::CreateSubdirectory));
+        subdirectory_[static_cast<std::size_t>(command->slot)] = destinationDir_ + first + "\\";
+        CreateOneDirectory(subdirectory_[static_cast<std::size_t>(command->slot)]);
+        break;
+      case CommandKind::CreateGroup:
+        groupDir_ = programsDir_ + "\\" + first + "\\";
+        CreateOneDirectory(groupDir_);
+        break;
+      case CommandKind::CopyToDestination:
+        CopyFileEntry(first, destinationDir_, second, flag);
+        break;
+      case CommandKind::CopyToSubdirectory:
+        CopyFileEntry(first, subdirectory_[static_cast<std::size_t>(command->slot)], second, flag);
+        break;
+      case CommandKind::CopyToWindows:
+        CopyFileEntry(first, machine_.WindowsDirectory() + "\\", second, flag,
+                      CopyKind::WindowsDirectory);
+        break;
+      case CommandKind::CopyToSystem:
+        CopyFileEntry(first, machine_.SystemDirectory() + "\\", second, flag);
+        break;
+      case CommandKind::GroupLink:
+        MakeShortcut(groupDir_ + first + ".lnk", second, flag);
+        break;
+      case CommandKind::StartMenuLink:
+        MakeShortcut(startMenuDir_ + "\\" + first + ".lnk", second, flag);
+        break;
+      case CommandKind::StartupLink:
+        MakeShortcut(startupDir_ + "\\" + first + ".lnk", second, flag);
+        break;
+      case CommandKind::DesktopLink:
+        MakeShortcut(desktopDir_ + "\\" + first + ".lnk", second, flag);
+        break;
+    }
+    p += 1 + static_cast<std::size_t>(OperandCount(command->kind));
+  }
+  if (Entry(p) != "ENDSCRIPT") ScriptError();
+}
+
+void CCorvaneView::RunUninstallScript() {
+  std::size_t p = CommandListStart();
+  while (Entry(p) == "DELETE") {
+    const std::string path = Entry(p + 1);
+    ShowStatus(path);
+    DeleteListedFile(path);
+    p += 2;
+  }
+  if (Entry(p) != "ENDSCRIPT") ScriptError();
+}

@@ -1,0 +1,74 @@
+// The uninstall information left by an install, the uninstall and update modes.
+#include "installer/corvane_view.h"
+#include "platform/text_encoding.h"
+
+void CCorvaneView::RegisterUninstall() {
+  ShowStatus(Pick(InstallerText::UninstallInfoRegister));
+  CopyFileEntry(InstallerFileName, machine_.WindowsDirectory() + "\\", UninstallerFileName,
+                "NODEL", CopyKind::WindowsDirectory);
+  const std::string key = std::string(UninstallKeyPrefix) + Entry(0);
+  // Written whole, however long: a cut command could not start the uninstaller.
+  const std::string command = "\"" + machine_.WindowsDirectory() + "\\" +
+                              std::string(UninstallerFileName) + "\" \"" + destinationDir_ +
+                              std::string(UninstallLogName) + "\"";
+  machine_.WriteRegistryString(RegistryRoot::LocalMachine, key, "UninstallString", command);
+  machine_.WriteRegistryString(RegistryRoot::LocalMachine, key, "DisplayName", Entry(0));
+  uninstallLog_.append("\r\n<ENDSCRIPT>\r\n\r\n\r\n\r\n");
+  WriteUninstallLog();
+}
+
+void CCorvaneView::WriteUninstallLog() {
+  ShowStatus(Pick(InstallerText::UninstallInfoLog));
+  const std::string bytes = Utf8ToCp1252(uninstallLog_);
+  const IMachine::FileHandle file = machine_.CreateForWriting(destinationDir_ + std::string(UninstallLogName));
+  const bool written =
+      file >= 0 &&
+      machine_.WriteFile(file, reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()) &&
+      machine_.CloseFile(file);
+  if (!written) {
+    ShowMessage(Pick(InstallerText::LogNotCreated));
+    QuitInstaller();
+  }
+}
+
+void CCorvaneView::DoUninstall() {
+  timers_.KillTimer(InstallerTimer::Start);
+  const std::string question = std::string(Pick(InstallerText::UninstallQuestionStart)) +
+                               Entry(0) + std::string(Pick(InstallerText::UninstallQuestionEnd));
+  if (ShowMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes) {
+    StartEndTimer(0);
+    return;
+  }
+  ShowStatus(Pick(InstallerText::Uninstalling));
+  destinationDir_ = ReadDestination();
+  if (destinationDir_ == "..") {
+    ShowMessage(Pick(InstallerText::CannotUninstall));
+    // Nothing was removed: a caller must not take this for a done uninstall.
+    StartEndTimer(1);
+    return;
+  }
+  RunUninstallScript();
+  machine_.DeleteRegistryKey(RegistryRoot::LocalMachine, std::string(UninstallKeyPrefix) + Entry(0));
+  DeleteListedFile(destinationDir_ + std::string(UninstallLogName));
+  ShowStatus(Entry(0) + std::string(Pick(InstallerText::UninstalledSuffix)));
+  StartEndTimer(0);
+}
+
+// Files already gone, or that cannot be removed, are skipped without a word.
+void CCorvaneView::DeleteListedFile(const std::string& path) {
+  if (machine_.FileExists(path)) machine_.DeleteFile(path);
+}
+
+void CCorvaneView::DoUpdate() {
+  timers_.KillTimer(InstallerTimer::Start);
+  ShowStatus(Pick(InstallerText::Updating));
+  destinationDir_ = ReadDestination();
+  if (destinationDir_ == "..") {
+    ShowMessage(Pick(InstallerText::CannotUpdate));
+    QuitInstaller();
+  }
+  ReadShellFolders();
+  RunScript();
+  ShowStatus(Entry(0) + std::string(Pick(InstallerText::UpdatedSuffix)));
+  StartEndTimer(0);
+}

@@ -1,0 +1,222 @@
+#include "platform/registry_hive.h"
+
+#include <vector>
+
+namespace {
+
+std::string LowerCase(std::string_view text) {
+  std::string result(text);
+  for (char& c : result)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return result;
+}
+
+bool HasLineBreakOrNul(std::string_view text) {
+  return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+void AppendQuoted(std::string& out, std::string_view text) {
+  out += '"';
+  for (char c : text) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '"': out += "\\\""; break;
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      default: out += c;
+    }
+  }
+  out += '"';
+}
+
+// Reads a quoted string at `pos`; on success `pos` is just past the closing quote.
+bool ReadQuoted(std::string_view line, std::size_t& pos, std::string& text, std::string& error) {
+  if (pos >= line.size() || line[pos] != '"') {
+    error = "a quoted string was expected";
+    return false;
+  }
+  text.clear();
+  for (++pos; pos < line.size(); ++pos) {
+    char c = line[pos];
+    if (c == '"') {
+      ++pos;
+      return true;
+    }
+    if (c == '\\') {
+      if (++pos == line.size()) break;
+      switch (line[pos]) {
+        case '\\': text += '\\'; break;
+        case '"': text += '"'; break;
+        case 'r': text += '\r'; break;
+        case 'n': text += '\n'; break;
+        default: error = "unknown escape in a quoted string"; return false;
+      }
+    } else if (c == '\0') {
+      error = "NUL byte in a quoted string";
+      return false;
+    } else {
+      text += c;
+    }
+  }
+  error = "unterminated quoted string";
+  return false;
+}
+
+std::string_view TrimRight(std::string_view text) {
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+    text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+std::optional<std::string> RegistryHive::CanonicalKey(std::string_view key) {
+  while (!key.empty() && key.front() == '\\') key.remove_prefix(1);
+  while (!key.empty() && key.back() == '\\') key.remove_suffix(1);
+  if (HasLineBreakOrNul(key) || key.find("\\\\") != std::string_view::npos) return std::nullopt;
+  return std::string(key);
+}
+
+RegistryHive::Key& RegistryHive::EnsureKey(const std::string& canonical) {
+  for (std::size_t i = 0; i < canonical.size(); ++i) {
+    if (canonical[i] != '\\') continue;
+    std::string parent = canonical.substr(0, i);
+    keys_.try_emplace(LowerCase(parent), Key{parent, {}});
+  }
+  return keys_.try_emplace(LowerCase(canonical), Key{canonical, {}}).first->second;
+}
+
+bool RegistryHive::CreateKey(std::string_view key) {
+  auto canonical = CanonicalKey(key);
+  if (!canonical) return false;
+  EnsureKey(*canonical);
+  return true;
+}
+
+bool RegistryHive::SetString(std::string_view key, std::string_view valueName,
+                             std::string_view value) {
+  auto canonical = CanonicalKey(key);
+  if (!canonical || valueName.find('\0') != std::string_view::npos ||
+      value.find('\0') != std::string_view::npos)
+    return false;
+  Key& entry = EnsureKey(*canonical);
+  entry.values[LowerCase(valueName)] = Value{std::string(valueName), std::string(value)};
+  return true;
+}
+
+std::optional<std::string> RegistryHive::GetString(std::string_view key,
+                                                   std::string_view valueName) const {
+  auto canonical = CanonicalKey(key);
+  if (!canonical) return std::nullopt;
+  auto found = keys_.find(LowerCase(*canonical));
+  if (found == keys_.end()) return std::nullopt;
+  auto value = found->second.values.find(LowerCase(valueName));
+  if (value == found->second.values.end()) return std::nullopt;
+  return value->second.data;
+}
+
+bool RegistryHive::HasKey(std::string_view key) const {
+  auto canonical = CanonicalKey(key);
+  return canonical && keys_.count(LowerCase(*canonical)) != 0;
+}
+
+bool RegistryHive::DeleteKey(std::string_view key) {
+  auto canonical = CanonicalKey(key);
+  if (!canonical || canonical->empty()) return false;
+  std::string lower = LowerCase(*canonical);
+  auto first = keys_.find(lower);
+  if (first == keys_.end()) return false;
+  keys_.erase(first);
+  // Subkeys sort together after "key\", though not always right after the key itself.
+  std::string childPrefix = lower + "\\";
+  auto child = keys_.lower_bound(childPrefix);
+  while (child != keys_.end() && child->first.compare(0, childPrefix.size(), childPrefix) == 0)
+    child = keys_.erase(child);
+  return true;
+}
+
+std::string RegistryHive::Serialise(std::string_view rootName) const {
+  std::string out = "REGEDIT4\n";
+  for (const auto& [lower, key] : keys_) {
+    out += "\n[";
+    out += rootName;
+    if (!key.name.empty()) out += "\\" + key.name;
+    out += "]\n";
+    for (const auto& [lowerName, value] : key.values) {
+      if (value.name.empty())
+        out += '@';
+      else
+        AppendQuoted(out, value.name);
+      out += '=';
+      AppendQuoted(out, value.data);
+      out += '\n';
+    }
+  }
+  return out;
+}
+
+RegistryParseResult RegistryHive::Parse(std::string_view text, std::string_view rootName) {
+  RegistryParseResult result;
+  auto fail = [&](std::size_t line, std::string message) {
+    result.ok = false;
+    result.errorLine = line;
+    result.error = std::move(message);
+    result.hive = RegistryHive{};
+    return result;
+  };
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  bool sawSignature = false;
+  std::string currentKey;
+  bool inKey = false;
+  std::size_t lineNumber = 0;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = TrimRight(text.substr(start, end - start));
+    start = end + 1;
+    ++lineNumber;
+    if (line.empty() || line.front() == ';') continue;
+    if (!sawSignature) {
+      if (line != "REGEDIT4") return fail(lineNumber, "the first line must be REGEDIT4");
+      sawSignature = true;
+      continue;
+    }
+    if (line.front() == '[') {
+      if (line.back() != ']') return fail(lineNumber, "a key line must end with ]");
+      std::string_view path = line.substr(1, line.size() - 2);
+      std::string_view root = path.substr(0, rootName.size());
+      if (LowerCase(root) != LowerCase(rootName) ||
+          (path.size() > rootName.size() && path[rootName.size()] != '\\'))
+        return fail(lineNumber, "the key is not below " + std::string(rootName));
+      path.remove_prefix(rootName.size());
+      auto canonical = CanonicalKey(path);
+      if (!canonical || (canonical->empty() && !path.empty()))
+        return fail(lineNumber, "invalid key name");
+      result.hive.EnsureKey(*canonical);
+      currentKey = *canonical;
+      inKey = true;
+      continue;
+    }
+    if (!inKey) return fail(lineNumber, "a value comes before any key");
+    std::size_t pos = 0;
+    std::string name;
+    std::string error;
+    if (line.front() == '@') {
+      pos = 1;
+    } else if (!ReadQuoted(line, pos, name, error)) {
+      return fail(lineNumber, error);
+    }
+    if (pos >= line.size() || line[pos] != '=')
+      return fail(lineNumber, "= expected after the value name");
+    ++pos;
+    std::string data;
+    if (!ReadQuoted(line, pos, data, error))
+      return fail(lineNumber, "only string values are kept: " + error);
+    if (pos != line.size()) return fail(lineNumber, "unexpected text after the value");
+    result.hive.SetString(currentKey, name, data);
+  }
+  if (!sawSignature) return fail(lineNumber, "the file is empty, REGEDIT4 expected");
+  result.ok = true;
+  return result;
+}

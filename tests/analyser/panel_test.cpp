@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "analyser/display/display_parts.h"
+#include "analyser/view/command_ids.h"
+#include "tests/analyser/display_view_fixture.h"
+
+namespace {
+
+using Fill = RecordingSurface::Fill;
+using Op = RecordingSurface::Op;
+
+class PanelTest : public DisplayViewFixture {
+ protected:
+  void DrawPanel() {
+    surface.Clear();
+    DrawPanelFrameAndModeBoxes(*view, surface);
+    DrawPanelTimeBaseRows(*view, surface);
+    DrawPanelRemainder(*view, surface);
+  }
+  // Colour of the indicator drawn in the box at (x0, top), or -1 when none.
+  int64_t IndicatorAt(int32_t x0, int32_t top) const {
+    for (const Fill& f : surface.Fills())
+      if (f.x == x0 + 2 && f.y == top + 2 && f.width == 11 && f.height == 11) return f.colour;
+    return -1;
+  }
+  bool HasText(const std::string& text, int32_t x, int32_t y) const {
+    const auto texts = surface.Texts();
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const auto& t) { return t.text == text && t.x == x && t.y == y; });
+  }
+  bool HasBoxAtX(int32_t x0) const {
+    for (const auto& e : surface.Of(Op::DrawBumpEdge))
+      if (e.a == x0 && e.c == x0 + 15) return true;
+    return false;
+  }
+  void Click(int32_t x, int32_t y) { view->OnLButtonDown(Point{x, y}); }
+
+  RecordingSurface surface;
+};
+
+TEST_F(PanelTest, StartStateShowsItsIndicatorsInTheirColours) {
+  DrawPanel();
+  EXPECT_EQ(IndicatorAt(570, 20), 0x0000FF);   // Stereo Decales
+  EXPECT_EQ(IndicatorAt(570, 40), -1);
+  EXPECT_EQ(IndicatorAt(570, 220), 0x00FFFF);  // 1 ms
+  EXPECT_EQ(IndicatorAt(570, 300), 0x00FF00);  // Moyen
+  EXPECT_EQ(IndicatorAt(570, 340), -1);        // no trigger yet
+  EXPECT_EQ(IndicatorAt(570, 360), 0xFF0000);  // X 1
+  EXPECT_EQ(IndicatorAt(665, 370), 0x00FF00);  // DB.
+  EXPECT_EQ(IndicatorAt(710, 370), 0x0000FF);  // Droite
+  EXPECT_EQ(IndicatorAt(710, 390), -1);
+
+  State().scaleSide = ScaleSide::Left;
+  State().triggerFound = 1;
+  State().timeBase = 50;
+  DrawPanel();
+  EXPECT_EQ(IndicatorAt(710, 390), 0x00FFFF);
+  EXPECT_EQ(IndicatorAt(570, 340), 0x0000FF);
+  EXPECT_EQ(IndicatorAt(570, 120), 0x00FFFF);
+  EXPECT_EQ(IndicatorAt(570, 220), -1);
+}
+
+TEST_F(PanelTest, FrameBoxesLabelsAndSeparatorsSitWhereTheyBelong) {
+  DrawPanel();
+  const auto edges = surface.Of(Op::DrawBumpEdge);
+  ASSERT_EQ(edges.size(), 1u + 20u + 2u + 2u);
+  EXPECT_EQ(edges[0].a, 565);
+  EXPECT_EQ(edges[0].d, 424);
+  EXPECT_EQ(State().panelFrame, (Rect{565, 15, 775, 424}));
+  EXPECT_TRUE(HasText("Stereo Decales", 590, 23));
+  EXPECT_TRUE(HasText("0.2ms.(20us./div.)", 590, 263));
+  EXPECT_TRUE(HasText("Synchronisation", 590, 343));
+  EXPECT_TRUE(HasText("X 5", 590, 403));
+  EXPECT_TRUE(HasText("Echelle", 625, 383));
+  EXPECT_TRUE(HasText("Lin.", 685, 393));
+  EXPECT_TRUE(HasText("Gauche", 730, 393));
+  EXPECT_TRUE(HasText("Cliquez dans les cases pour choisir les reglages", 555, 430));
+
+  std::vector<int32_t> separators;
+  for (const auto& line : surface.LinesWith(State().thinPen))
+    if (line.from.y == line.to.y) separators.push_back(line.from.y);
+  EXPECT_EQ(separators, (std::vector<int32_t>{117, 277, 337, 357, 357}));
+}
+
+TEST_F(PanelTest, PromptFollowsTheMeasurement) {
+  DrawPanel();
+  EXPECT_TRUE(HasText("Cliquez sur l'ecran avec le bouton GAUCHE pour demarrer la mesure.", 15,
+                      460));
+  State().acquisitionRunning = 1;
+  DrawPanel();
+  EXPECT_TRUE(HasText("Cliquez sur l'ecran avec le bouton DROIT pour arreter la mesure.", 15,
+                      460));
+  EXPECT_EQ(surface.entries.back().op, Op::TextOut);
+}
+
+TEST_F(PanelTest, NothingOfThePanelReachesThePrinter) {
+  State().outputTarget = OutputTarget::Printer;
+  DrawPanel();
+  EXPECT_TRUE(surface.entries.empty());
+}
+
+TEST_F(PanelTest, AClickAboveTheDrawnGainBoxAlreadySelectsIt) {
+  State().verticalGain = 5;
+  Click(575, 356);
+  EXPECT_EQ(State().verticalGain, 1);
+  Click(575, 394);
+  EXPECT_EQ(State().verticalGain, 2);
+}
+
+TEST_F(PanelTest, ABandBoundarySelectsNothing) {
+  view->OnCommand(CommandId::Sum);
+  Click(575, 35);
+  EXPECT_EQ(State().scopeMode, ScopeMode::Sum);
+  Click(565, 45);
+  Click(585, 45);
+  EXPECT_EQ(State().scopeMode, ScopeMode::Sum);
+  Click(575, 36);
+  EXPECT_EQ(State().scopeMode, ScopeMode::StereoOverlay);
+  EXPECT_EQ(State().leftTraceCentre, 220);
+}
+
+TEST_F(PanelTest, BoxesApplyTheMenuCommandsFields) {
+  Click(570, 265);
+  EXPECT_EQ(State().timeBase, 200);
+  EXPECT_EQ(State().pixelStep, 50);
+  EXPECT_EQ(State().sampleStride, 1);
+  Click(570, 320);
+  EXPECT_EQ(State().refreshPeriod, 1000);
+  Click(575, 100);
+  EXPECT_EQ(State().scopeMode, ScopeMode::Lissajous);
+  EXPECT_EQ(State().traceSet, TraceSet::Lissajous);
+  Click(670, 400);
+  EXPECT_EQ(State().verticalScale, VerticalScale::Linear);
+  Click(575, 345);  // Synchronisation: nothing
+  EXPECT_EQ(State().verticalGain, 1);
+  EXPECT_EQ(State().scopeMode, ScopeMode::Lissajous);
+}
+
+TEST_F(PanelTest, ScaleSideBoxesAreDrawnAndClickableOnlyInTheOffsetLayout) {
+  view->OnCommand(CommandId::StereoOverlay);
+  DrawPanel();
+  EXPECT_FALSE(HasBoxAtX(710));
+  EXPECT_FALSE(HasText("Droite", 730, 373));
+  EXPECT_TRUE(HasBoxAtX(665));
+  Click(715, 395);
+  EXPECT_EQ(State().scaleSide, ScaleSide::Right);
+  Click(575, 25);
+  Click(715, 395);
+  EXPECT_EQ(State().scaleSide, ScaleSide::Left);
+  Click(715, 375);
+  EXPECT_EQ(State().scaleSide, ScaleSide::Right);
+}
+
+TEST_F(PanelTest, AClickInTheTraceAreaStartsAStoppedMeasurementOnce) {
+  Click(15, 200);
+  Click(524, 200);
+  Click(300, 424);
+  EXPECT_EQ(State().acquisitionRunning, 0);
+  Click(300, 200);
+  EXPECT_EQ(State().acquisitionRunning, 1);
+  EXPECT_EQ(State().capturePhase, CapturePhase::Arm);
+  ASSERT_TRUE(timers.IsArmed(TimerId::Acquisition));
+  EXPECT_EQ(timers.PeriodOf(TimerId::Acquisition), 400u);
+  const int armings = timers.setCount;
+  Click(300, 200);
+  EXPECT_EQ(timers.setCount, armings);
+
+  surface.Clear();
+  DrawPanelRemainder(*view, surface);
+  EXPECT_TRUE(HasText("Cliquez sur l'ecran avec le bouton DROIT pour arreter la mesure.", 15,
+                      460));
+}
+
+TEST_F(PanelTest, OutsideTheOscilloscopeClicksOnlyRepaint) {
+  view->OnCommand(CommandId::Spectrograph);
+  invalidation.entries.clear();
+  Click(575, 356);
+  Click(300, 200);
+  EXPECT_EQ(State().acquisitionRunning, 0);
+  EXPECT_EQ(State().displayFamily, DisplayFamily::Spectrograph);
+  ASSERT_EQ(invalidation.entries.size(), 2u);
+  EXPECT_TRUE(invalidation.entries[1].wholeView);
+}
+
+TEST_F(PanelTest, EveryClickReturnsToTheScreenAndRepaintsTheWholeView) {
+  State().outputTarget = OutputTarget::Printer;
+  invalidation.entries.clear();
+  Click(790, 590);
+  EXPECT_EQ(State().outputTarget, OutputTarget::Screen);
+  EXPECT_EQ(State().lastClick, (Point{790, 590}));
+  ASSERT_FALSE(invalidation.entries.empty());
+  EXPECT_TRUE(invalidation.entries.back().wholeView);
+}
+
+}  // namespace

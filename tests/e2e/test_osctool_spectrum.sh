@@ -1,0 +1,51 @@
+#!/bin/bash
+# osctool spectrum on a snapshot of the 8-sample triangle (right channel, left silent).
+source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
+osctool="$SYLVARINE_BIN/osctool"
+snapshot="$E2E_TMP/triangle.osc"
+
+# Right, left, sum, difference: 4011 little-endian 32-bit values each.
+perl -e 'my @t = (0, 5, 10, 5, 0, -5, -10, -5);
+  my @right = map { $t[$_ % 8] } 0 .. 4010;
+  print pack("l<*", @right, (0) x 4011, @right, @right);' >"$snapshot"
+[[ $(stat -c %s "$snapshot") == 64176 ]] || fail "snapshot has the wrong size"
+
+# Bin K of channel C (0 right, 1 left) of the array NAME: bin_of JSON NAME C K
+bin_of() {
+  local rest=${1#*\"$2\":[[}
+  local channels=${rest%%]]*}
+  local channel
+  if [[ $3 == 0 ]]; then channel=${channels%%]*}; else channel=${channels#*],[}; fi
+  local -a bins
+  IFS=, read -ra bins <<<"$channel"
+  [[ ${#bins[@]} == 100 ]] || fail "channel $3 of $2 has ${#bins[@]} bins"
+  echo "${bins[$4]}"
+}
+
+once=$("$osctool" spectrum "$snapshot" --compression off) || fail "spectrum failed"
+[[ $(bin_of "$once" integrated 0 55) == 310 ]] || fail "first run: $once"
+[[ $(bin_of "$once" display 0 55) == 310 ]] || fail "compression off: $once"
+[[ $(bin_of "$once" integrated 1 55) == 0 ]] || fail "silent left channel: $once"
+
+twice=$("$osctool" spectrum "$snapshot" --runs 2 --integration short --compression off)
+[[ $(bin_of "$twice" integrated 0 55) == 465 ]] || fail "second run: $twice"
+
+# Defaults are Courte and Commune: 465 stays below 512, so the divisor is 1.
+defaults=$("$osctool" spectrum "$snapshot" --runs 2)
+[[ $(bin_of "$defaults" display 0 55) == 465 ]] || fail "defaults: $defaults"
+
+raw=$("$osctool" spectrum "$snapshot" --runs 3 --integration off)
+[[ $(bin_of "$raw" integrated 0 55) == 310 ]] || fail "integration off: $raw"
+
+# Every error is one line on stderr and status 2, with nothing on stdout.
+head -c 1000 "$snapshot" >"$E2E_TMP/short.osc"
+for args in "$E2E_TMP/missing.osc" "$E2E_TMP/short.osc" "$snapshot --runs 0" \
+  "$snapshot --runs many" "$snapshot --integration forever" "$snapshot --compression some" \
+  "$snapshot --colour red" ""; do
+  status=0
+  # shellcheck disable=SC2086
+  "$osctool" spectrum $args >"$E2E_TMP/out" 2>"$E2E_TMP/err" || status=$?
+  [[ $status == 2 ]] || fail "\"$args\" gave status $status"
+  [[ $(wc -l <"$E2E_TMP/err") == 1 && ! -s "$E2E_TMP/out" ]] || fail "\"$args\": $(cat "$E2E_TMP/err")"
+done
+echo "PASS"

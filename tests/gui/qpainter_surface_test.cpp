@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <cstring>
+#include <memory>
+
+#include "analyser/app/support/qpainter_surface.h"
+
+namespace {
+
+void EnsureApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "gui_tests";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);  // lives until the process ends
+}
+
+class QPainterSurfaceTest : public ::testing::Test {
+ protected:
+  void SetUp() override { EnsureApplication(); }
+
+  // Paints on a fresh white picture through the surface.
+  template <typename Paint>
+  QImage Picture(QSize size, Paint paint) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    {
+      QPainterSurface surface(painter, QRect(QPoint(0, 0), size));
+      paint(surface);
+    }
+    painter.end();
+    return image;
+  }
+  static QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
+  static constexpr QRgb kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0xFF0000;
+};
+
+TEST_F(QPainterSurfaceTest, ZeroWidthPenIsOnePixelAndColoursAreBgr) {
+  const QImage image = Picture({60, 30}, [](DrawingSurface& s) {
+    s.SetMapping(800, 600, 800, 600);
+    s.SelectPen(PenSpec{PenStyle::Solid, 0, 0x0000FF});  // red in the low byte
+    s.MoveTo(5, 10);
+    s.LineTo(50, 10);
+  });
+  EXPECT_EQ(At(image, 20, 10), kRed);
+  EXPECT_EQ(At(image, 20, 9), kWhite);
+  EXPECT_EQ(At(image, 20, 11), kWhite);
+}
+
+TEST_F(QPainterSurfaceTest, WidePensHaveTheirWidthWithoutAntialiasing) {
+  const QImage image = Picture({60, 30}, [](DrawingSurface& s) {
+    s.SelectPen(PenSpec{PenStyle::Solid, 4, 0});
+    s.MoveTo(5, 15);
+    s.LineTo(50, 15);
+  });
+  int rows = 0;
+  for (int y = 0; y < 30; ++y) {
+    const QRgb pixel = At(image, 25, y);
+    ASSERT_TRUE(pixel == kWhite || pixel == kBlack) << y;  // no blended edge
+    rows += pixel == kBlack;
+  }
+  EXPECT_EQ(rows, 4);
+}
+
+TEST_F(QPainterSurfaceTest, RectangleErasesItsInteriorWithWhite) {
+  const QImage image = Picture({40, 40}, [](DrawingSurface& s) {
+    s.FillSolidRect(0, 0, 40, 40, 0x00FF00);
+    s.SelectPen(PenSpec{PenStyle::Solid, 1, 0});
+    s.DrawRectangle(Rect{5, 5, 30, 30});
+  });
+  EXPECT_EQ(At(image, 15, 15), kWhite);
+  EXPECT_EQ(At(image, 5, 15), kBlack);
+  EXPECT_EQ(At(image, 29, 15), kBlack);  // the right edge is exclusive, as for a rectangle
+  EXPECT_EQ(At(image, 30, 15), 0x00FF00u);
+  EXPECT_EQ(At(image, 2, 2), 0x00FF00u);
+}
+
+TEST_F(QPainterSurfaceTest, PrinterMappingScalesEveryUnitByThree) {
+  const QImage image = Picture({90, 90}, [](DrawingSurface& s) {
+    s.SetMapping(800, 600, 2400, 1800);
+    s.FillSolidRect(10, 10, 5, 5, 0);
+  });
+  EXPECT_EQ(At(image, 29, 35), kWhite);
+  EXPECT_EQ(At(image, 30, 30), kBlack);
+  EXPECT_EQ(At(image, 44, 44), kBlack);
+  EXPECT_EQ(At(image, 45, 40), kWhite);
+}
+
+TEST_F(QPainterSurfaceTest, GatheredLinesAreDrawnBeforeWhatFollows) {
+  const QImage image = Picture({60, 30}, [](DrawingSurface& s) {
+    s.SelectPen(PenSpec{PenStyle::Solid, 2, 0});
+    s.MoveTo(0, 10);
+    s.LineTo(30, 10);
+    s.LineTo(59, 10);
+    s.FillSolidRect(20, 0, 10, 30, 0x0000FF);  // over the line
+    s.MoveTo(0, 20);
+    s.LineTo(59, 20);  // drawn when the surface ends
+  });
+  EXPECT_EQ(At(image, 25, 10), kRed);
+  EXPECT_EQ(At(image, 40, 10), kBlack);
+  EXPECT_EQ(At(image, 25, 20), kBlack);
+}
+
+TEST_F(QPainterSurfaceTest, DottedPenLeavesGaps) {
+  const QImage image = Picture({100, 10}, [](DrawingSurface& s) {
+    s.SelectPen(PenSpec{PenStyle::Dot, 1, 0});
+    s.MoveTo(0, 5);
+    s.LineTo(99, 5);
+  });
+  int black = 0;
+  for (int x = 0; x < 100; ++x) black += At(image, x, 5) == kBlack;
+  EXPECT_GT(black, 20);
+  EXPECT_LT(black, 80);
+}
+
+TEST_F(QPainterSurfaceTest, BumpEdgeIsRaisedOutsideAndSunkenInside) {
+  const QPalette palette = QGuiApplication::palette();
+  const QRgb light = palette.color(QPalette::Light).rgb() & 0xFFFFFFu;
+  const QRgb dark = palette.color(QPalette::Dark).rgb() & 0xFFFFFFu;
+  ASSERT_NE(light, dark);
+  const QImage image = Picture({40, 40}, [](DrawingSurface& s) {
+    s.FillSolidRect(0, 0, 40, 40, 0x00FF00);
+    s.DrawBumpEdge(Rect{5, 5, 35, 35});
+  });
+  EXPECT_EQ(At(image, 5, 20), light);   // outer left
+  EXPECT_EQ(At(image, 34, 20), dark);   // outer right
+  EXPECT_EQ(At(image, 6, 20), dark);    // inner left
+  EXPECT_EQ(At(image, 33, 20), light);  // inner right
+  EXPECT_EQ(At(image, 20, 5), light);
+  EXPECT_EQ(At(image, 20, 34), dark);
+  EXPECT_EQ(At(image, 20, 20), 0x00FF00u);  // the inside is left alone
+  EXPECT_EQ(At(image, 4, 20), 0x00FF00u);
+}
+
+TEST_F(QPainterSurfaceTest, ArialMapsToACellOfTheGivenHeightAndAverageWidth) {
+  FontSpec spec;
+  spec.height = 12;
+  spec.width = 5;
+  spec.weight = 100;
+  std::strcpy(spec.faceName, "Arial");
+  const QFont font = QPainterSurface::RealiseFont(spec);
+  const QFontMetrics metrics(font);
+  EXPECT_LE(metrics.height(), 12);
+  EXPECT_GE(metrics.height(), 10);
+  EXPECT_NEAR(metrics.averageCharWidth(), 5, 1);
+  EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
+
+  spec.height = 24;
+  spec.width = 10;
+  const QFontMetrics large(QPainterSurface::RealiseFont(spec));
+  EXPECT_LE(large.height(), 24);
+  EXPECT_GE(large.height(), 21);
+  EXPECT_NEAR(large.averageCharWidth(), 10, 1);
+}
+
+TEST_F(QPainterSurfaceTest, TextTopIsAtTheGivenPoint) {
+  FontSpec spec;
+  spec.height = 24;
+  spec.width = 10;
+  std::strcpy(spec.faceName, "Arial");
+  const QImage image = Picture({80, 60}, [&spec](DrawingSurface& s) {
+    s.SelectFont(spec);
+    s.SetTransparentText();
+    s.SetTextColour(0);
+    s.TextOut(10, 20, "H");
+  });
+  int top = -1, bottom = -1;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 80; ++x)
+      if (At(image, x, y) != kWhite) {
+        if (top < 0) top = y;
+        bottom = y;
+      }
+  ASSERT_GE(top, 0);
+  EXPECT_GE(top, 20);        // nothing above the cell
+  EXPECT_LE(bottom, 20 + 24);  // nor below it
+  EXPECT_LE(top, 20 + 8);    // a capital starts near the cell's top
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+// Finding and loading the script, and the opening of the uninstall log.
+#include "tests/installer/installer_fixture.h"
+
+TEST_F(InstallerTest, NoScriptAnywhereGivesTheBilingualMessageThenExit) {
+  EXPECT_EQ(Start(), 1);
+  EXPECT_EQ(ui.events,
+            (std::vector<std::string>{"message: Can't find setup information file ! / Impossible "
+                                      "de trouver le fichier d'informations !",
+                                      "status: Exit...", "end: 1"}));
+}
+
+TEST_F(InstallerTest, WorkingDirectoryScriptWinsOverTheCommandLine) {
+  ScriptHeader here;
+  here.product = "Here";
+  ScriptHeader there;
+  there.product = "There";
+  PutScript(MakeScript(here, "<ENDSCRIPT>"));
+  PutScript(MakeScript(there, "<ENDSCRIPT>"), "C:\\other\\setup.inf");
+  EXPECT_EQ(Start("\"C:\\other\\setup.inf\""), std::nullopt);
+  EXPECT_EQ(view->StatusText(), "Here");
+}
+
+TEST_F(InstallerTest, FileWithoutSignatureIsPassedOverForTheCommandLine) {
+  ScriptHeader there;
+  there.product = "There";
+  machine.AddFile("setup.inf", "crv<Here><EN><instal>");
+  PutScript(MakeScript(there, "<ENDSCRIPT>"), "C:\\Program Files\\X\\uninst.inf");
+  // Started with the quotes still on, or already removed by whoever started it.
+  EXPECT_EQ(Start("\"C:\\Program Files\\X\\uninst.inf\""), std::nullopt);
+  EXPECT_EQ(view->StatusText(), "There");
+  EXPECT_EQ(Start("C:\\Program Files\\X\\uninst.inf"), std::nullopt);
+  EXPECT_EQ(view->StatusText(), "There");
+}
+
+TEST_F(InstallerTest, HostPathOnTheCommandLineIsTakenAsItsZForm) {
+  PutScript(MakeScript({}, "<ENDSCRIPT>"), "Z:\\tmp\\x\\setup.inf");
+  EXPECT_EQ(Start("/tmp/x/setup.inf"), std::nullopt);
+  EXPECT_EQ(view->StatusText(), "Sylvarine");
+}
+
+TEST_F(InstallerTest, ScriptTextIsReadAsWindows1252) {
+  ScriptHeader h;
+  h.product = "Démo";
+  PutScript(MakeScript(h, "<ENDSCRIPT>"));
+  EXPECT_EQ(Start(), std::nullopt);
+  EXPECT_EQ(view->StatusText(), "Démo");
+}
+
+TEST_F(InstallerTest, ScriptOverTheLimitIsRefused) {
+  std::string script = MakeScript({}, "<ENDSCRIPT>");
+  script += std::string(SetupScript::MaxScriptBytes - script.size(), ' ');
+  PutScript(script);
+  EXPECT_EQ(Start(), std::nullopt) << "exactly the limit is accepted";
+
+  PutScript(script + " ");
+  EXPECT_EQ(Start(), 1);
+  EXPECT_EQ(ui.messages.back(),
+            "Can't find setup information file ! / Impossible de trouver le fichier "
+            "d'informations !");
+}
+
+TEST_F(InstallerTest, ScriptWithTooManyEntriesIsAScriptError) {
+  ScriptHeader h;
+  h.language = "FR";
+  std::string commands;
+  for (int i = 0; i < 2500; ++i) commands += "<x>";
+  PutScript(MakeScript(h, commands));
+  EXPECT_EQ(Start(), 1);
+  EXPECT_EQ(ui.events, (std::vector<std::string>{"message: Erreur de script !",
+                                                 "status: Quitter...", "end: 1"}));
+}
+
+TEST_F(InstallerTest, FirstPaintArmsTheStartTimerOnce) {
+  PutScript(MakeScript({}, "<ENDSCRIPT>"));
+  ASSERT_EQ(Start(), std::nullopt);
+  EXPECT_EQ(timers.PeriodOf(InstallerTimer::Start), 2000u);
+  EXPECT_EQ(timers.setCount, 1);
+  view->OnPainted();
+  EXPECT_EQ(timers.setCount, 1);
+}
+
+TEST_F(InstallerTest, UninstallLogOpensWithTheHeaderOfTheScript) {
+  ScriptHeader h;
+  h.product = "Prod";
+  h.language = "XX";
+  h.key = "Software\\K";
+  PutScript(MakeScript(h, "<ENDSCRIPT>"));
+  ASSERT_EQ(Start(), std::nullopt);
+  EXPECT_EQ(view->UninstallLog(),
+            "CRV\r\n\r\nThis file was created by Corvane.\r\nDo not modify this file. It contains "
+            "information about the uninstallation of a program.\r\n\r\n<Prod>\r\n<XX>\r\n"
+            "<UNINSTAL>\r\n<Software\\K>\r\n<..>\r\n<..>\r\n<..>\r\n<SCRIPT>");
+}
