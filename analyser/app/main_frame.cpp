@@ -1,0 +1,242 @@
+#include "analyser/app/main_frame.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "analyser/app/settings_commands.h"
+#include "analyser/view/command_ids.h"
+#include "analyser/view/frame_placement.h"
+#include "analyser/view/menu_table.h"
+
+namespace {
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Lock-key state is not something Qt reports; the panes keep their place, greyed.
+QLabel* LockPane(const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text));
+  label->setEnabled(false);
+  label->setAlignment(Qt::AlignCenter);
+  label->setMinimumWidth(label->sizeHint().width() + 8);
+  return label;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CSylvarineDoc& document, QSettingsProfile& profile)
+    : document_(document), profile_(profile) {
+  setWindowIcon(QIcon(QStringLiteral(":/icons/sylvarine.svg")));
+  viewWidget_ = new CViewWidget(this);
+  setCentralWidget(viewWidget_);
+  invalidation_.Attach(viewWidget_);
+  messages_.SetOwner(this);
+  view_ = std::make_unique<CSylvarineView>(
+      document_, ViewServices{viewWidget_->Timers(), invalidation_, messages_, sound_, profile_});
+  viewWidget_->Attach(view_.get());
+  view_->PreCreateWindow();
+
+  BuildMenus();
+  BuildToolbar();
+  BuildStatusBar();
+  setAcceptDrops(true);
+  UpdateTitle();
+  UpdateCheckMarks();
+  // Clicks on the panel change the same state the check marks show.
+  connect(viewWidget_, &CViewWidget::clicked, this, &CMainFrame::UpdateCheckMarks);
+}
+
+CMainFrame::~CMainFrame() {
+  if (!viewDestroyed_) view_->OnDestroy();
+}
+
+QAction* CMainFrame::ActionFor(uint32_t commandId) const {
+  auto it = actions_.find(commandId);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* CMainFrame::CreateAction(uint32_t commandId, const char* text, bool checkable) {
+  auto* action = new QAction(QString::fromUtf8(text), this);
+  action->setCheckable(checkable);
+  action->setStatusTip(Utf8(StatusPrompt(commandId)));
+  action->setToolTip(Utf8(Tooltip(commandId)));
+  connect(action, &QAction::triggered, this, [this, commandId] { RunCommand(commandId); });
+  actions_[commandId] = action;
+  return action;
+}
+
+void CMainFrame::BuildMenus() {
+  QMenu* stack[8] = {};
+  for (const MenuItem& item : MenuBarItems()) {
+    QMenu* parent = item.depth > 0 ? stack[item.depth - 1] : nullptr;
+    switch (item.kind) {
+      case MenuItemKind::Popup: {
+        QMenu* menu = parent ? parent->addMenu(QString::fromUtf8(item.text))
+                             : menuBar()->addMenu(QString::fromUtf8(item.text));
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCheckMarks);
+        if (item.depth == 0) {
+          connect(menu, &QMenu::aboutToShow, this, [this] { ShowMenuPromptOverWholeBar(true); });
+          connect(menu, &QMenu::aboutToHide, this, [this] { ShowMenuPromptOverWholeBar(false); });
+        }
+        stack[item.depth] = menu;
+        if (item.depth == 0 && fileMenu_ == nullptr) fileMenu_ = menu;
+        break;
+      }
+      case MenuItemKind::Separator:
+        parent->addSeparator();
+        break;
+      case MenuItemKind::RecentFiles:
+        recentAnchor_ = parent->addSeparator();
+        recentAnchor_->setVisible(false);  // the list itself stands where the table puts it
+        break;
+      case MenuItemKind::Command: {
+        QAction* action = CreateAction(item.commandId, item.text, item.checkable);
+        action->setChecked(item.initiallyChecked);
+        parent->addAction(action);
+        break;
+      }
+    }
+  }
+  for (const Accelerator& accelerator : Accelerators())
+    if (QAction* action = ActionFor(accelerator.commandId))
+      action->setShortcut(QKeySequence(QString::fromLatin1(accelerator.keys)));
+  connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::RebuildRecentFileActions);
+  RebuildRecentFileActions();
+}
+
+void CMainFrame::BuildToolbar() {
+  toolbar_ = new QToolBar(QStringLiteral("Barre d'outils"), this);
+  toolbar_->setObjectName(QStringLiteral("toolbar"));
+  toolbar_->setMovable(true);
+  toolbar_->setFloatable(true);
+  toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
+  toolbar_->setIconSize(QSize(19, 22));
+  toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  for (const ToolbarEntry& entry : ToolbarEntries()) {
+    if (entry.commandId == 0) {
+      toolbar_->addSeparator();
+      continue;
+    }
+    QAction* action = ActionFor(entry.commandId);
+    if (action == nullptr) continue;
+    action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.iconName))));
+    toolbar_->addAction(action);
+  }
+  addToolBar(Qt::TopToolBarArea, toolbar_);
+  setDockNestingEnabled(true);
+}
+
+void CMainFrame::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  idlePrompt_ = new QLabel(QString::fromUtf8(kIdlePrompt));
+  bar->addWidget(idlePrompt_, 1);  // hidden by Qt while a prompt is shown
+  for (const char* text : {"MAJ", "NUM", "DEF"}) permanentPanes_.append(LockPane(text));
+  datePane_ = new QLabel;
+  timePane_ = new QLabel;
+  permanentPanes_.append(datePane_);
+  permanentPanes_.append(timePane_);
+  for (QWidget* pane : permanentPanes_) bar->addPermanentWidget(pane);
+  RefreshDateAndTime();
+  statusClock_.start(1000, this);  // timer 4096 of the status bar
+}
+
+void CMainFrame::RefreshDateAndTime() {
+  const QLocale locale;
+  const QDateTime now = QDateTime::currentDateTime();
+  datePane_->setText(locale.toString(now.date(), QLocale::ShortFormat));
+  QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+  timeFormat.remove(QLatin1Char('t')).replace(QStringLiteral("  "), QStringLiteral(" "));
+  timePane_->setText(now.time().toString(timeFormat.trimmed()));
+}
+
+void CMainFrame::ShowMenuPromptOverWholeBar(bool overWholeBar) {
+  for (QWidget* pane : permanentPanes_) pane->setVisible(!overWholeBar);
+  if (!overWholeBar) statusBar()->clearMessage();
+}
+
+void CMainFrame::timerEvent(QTimerEvent* event) {
+  if (event->timerId() != statusClock_.timerId()) return QMainWindow::timerEvent(event);
+  RefreshDateAndTime();
+  // The run state can change on its own (a device fault), so the buttons follow it here.
+  UpdateCheckMarks();
+}
+
+void CMainFrame::UpdateCheckMarks() {
+  for (const auto& [id, action] : actions_) {
+    if (!action->isCheckable()) continue;
+    if (id == CommandId::ViewToolbar)
+      action->setChecked(toolbar_ == nullptr || !toolbar_->isHidden());
+    else if (id == CommandId::ViewStatusBar)
+      action->setChecked(!statusBar()->isHidden());
+    else
+      action->setChecked(view_->IsChecked(id));
+  }
+}
+
+void CMainFrame::RunCommand(uint32_t commandId) {
+  using namespace CommandId;
+  if (commandId >= FileMru1 && commandId < FileMru1 + kRecentFileCount) {
+    const QStringList recent = RecentFiles();
+    const auto index = static_cast<qsizetype>(commandId - FileMru1);
+    if (index < recent.size()) OpenSnapshot(recent[index]);
+    return;
+  }
+  switch (commandId) {
+    case FileNew: NewDocument(); break;
+    case FileOpen: OpenDocument(); break;
+    case FileSave: SaveDocument(); break;
+    case FileSaveAs: SaveDocumentAs(); break;
+    case FilePrint: Print(); break;
+    case FilePrintPreview: PrintPreview(); break;
+    case FilePrintSetup: PrintSetup(); break;
+    case AppExit: close(); break;
+    case AppAbout: ShowAbout(); break;
+    case ViewToolbar: toolbar_->setVisible(toolbar_->isHidden()); break;
+    case ViewStatusBar: statusBar()->setVisible(statusBar()->isHidden()); break;
+    case Help: OpenHelpPage(this); break;
+    case WebPage: OpenWebPage(this); break;
+    case Preferences: RunPreferencesDialog(this, *view_); break;
+    case SoundMixer: StartSoundMixer(); break;
+    default: view_->OnCommand(commandId); break;
+  }
+  UpdateCheckMarks();
+}
+
+void CMainFrame::PlaceAndShow() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect screenArea = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+  const Rect placed = MainFramePlacement(screenArea.width(), screenArea.height());
+  resize(kFrameWidth, kFrameHeight);
+  move(screenArea.left() + placed.left, screenArea.top() + placed.top);
+  show();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!viewDestroyed_) {
+    viewDestroyed_ = true;
+    view_->OnDestroy();  // stops, closes the device, saves the profile, in that order
+    profile_.Settings().sync();
+  }
+  event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) {
+      event->acceptProposedAction();
+      OpenSnapshot(url.toLocalFile());
+      return;
+    }
+  }
+}
