@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "platform/windows_path.h"
+
 namespace {
 
 bool IsAllowed(char c) {
@@ -82,4 +84,23 @@ std::string ShortNameAmong(std::string_view longName, const std::vector<std::str
     if (sibling == longName) return candidate;
   }
   return {};  // not reached: longName is among the ordered names
+}
+
+std::string ShortPathOf(std::string_view path, std::string_view workingDirectory,
+                        const DirectoryLister& listDirectory) {
+  WindowsPath asked = ParseWindowsPath(path);
+  WindowsPath walked = asked.rooted ? AbsoluteWindowsPath("\\", workingDirectory)
+                                    : AbsoluteWindowsPath("", workingDirectory);
+  if (asked.drive != 0) walked.drive = asked.drive;
+  WindowsPath result{asked.drive, asked.rooted, {}};
+  for (const auto& component : asked.components) {
+    if (component == "..") {  // only in relative paths
+      result.components.push_back(component);
+      if (!walked.components.empty()) walked.components.pop_back();
+      continue;
+    }
+    result.components.push_back(ShortNameAmong(component, listDirectory(FormatWindowsPath(walked))));
+    walked.components.push_back(component);
+  }
+  return FormatWindowsPath(result);
 }

@@ -1,6 +1,42 @@
-// Placeholder until the window lands.
+// Start-up of the analyser: locale, profile, document, command line, frame and view.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "analyser/app/main_frame.h"
+#include "analyser/app/qt_view_host.h"
+#include "platform/linux/alsa_sound_input.h"
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  Q_INIT_RESOURCE(sylvarine);  // the icons live in a static library
+  QLocale::setDefault(QLocale::system());
+  // The interface is French, so Qt's own buttons and dialogs are too.
+  QTranslator qtTranslator;
+  if (qtTranslator.load(QStringLiteral("qtbase_fr"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTranslator);
+
+  QCoreApplication::setOrganizationName(QStringLiteral("Kelvory"));
+  QCoreApplication::setApplicationName(QStringLiteral("Sylvarine"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(SYLVARINE_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral("sylvarine"));
+  QSettingsProfile profile;
+
+  CSylvarineDoc document;
+  document.OnNewDocument();
+
+  QCommandLineParser parser;
+  parser.addHelpOption();
+  parser.addPositionalArgument(QStringLiteral("snapshot"), QStringLiteral("Ruzirivadudid (*.osc)"));
+  parser.process(app);
+
+  AlsaSoundInput sound;
+  CMainFrame frame(document, profile, sound);
+  const QStringList files = parser.positionalArguments();
+  if (!files.isEmpty() && !frame.OpenSnapshot(files.constFirst())) return 1;
+  frame.PlaceAndShow();
+  return QApplication::exec();
 }

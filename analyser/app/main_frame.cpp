@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
@@ -31,8 +32,8 @@ QLabel* LockPane(const char* text) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(CSylvarineDoc& document, QSettingsProfile& profile)
-    : document_(document), profile_(profile) {
+CMainFrame::CMainFrame(CSylvarineDoc& document, QSettingsProfile& profile, ISoundInput& sound)
+    : document_(document), profile_(profile), sound_(sound) {
   setWindowIcon(QIcon(QStringLiteral(":/icons/sylvarine.svg")));
   viewWidget_ = new CViewWidget(this);
   setCentralWidget(viewWidget_);

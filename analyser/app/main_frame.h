@@ -12,7 +12,7 @@
 #include "analyser/app/view_widget.h"
 #include "analyser/document/sylvarine_doc.h"
 #include "analyser/view/sylvarine_view.h"
-#include "platform/linux/alsa_sound_input.h"
+#include "platform/sound_input.h"
 
 class QMenu;
 
@@ -21,7 +21,7 @@ class CMainFrame : public QMainWindow {
  public:
   // Creates the bars and the view; the view's pre-creation step (profile, sound device)
   // runs here, before the window is shown.
-  CMainFrame(CSylvarineDoc& document, QSettingsProfile& profile);
+  CMainFrame(CSylvarineDoc& document, QSettingsProfile& profile, ISoundInput& sound);
   ~CMainFrame() override;
 
   // Places the window by the screen rule and shows it.
@@ -71,7 +71,7 @@ class CMainFrame : public QMainWindow {
   QSettingsProfile& profile_;
   QtMessageBox messages_;
   WidgetInvalidation invalidation_;
-  AlsaSoundInput sound_;
+  ISoundInput& sound_;
   CViewWidget* viewWidget_ = nullptr;
   std::unique_ptr<CSylvarineView> view_;
   bool viewDestroyed_ = false;

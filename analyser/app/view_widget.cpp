@@ -30,6 +30,7 @@ void CViewWidget::mousePressEvent(QMouseEvent* event) {
   const Point client{at.x(), at.y()};
   if (event->button() == Qt::LeftButton) view_->OnLButtonDown(client);
   if (event->button() == Qt::RightButton) view_->OnRButtonDown(client);
+  emit clicked();
 }
 
 void CViewWidget::timerEvent(QTimerEvent* event) {

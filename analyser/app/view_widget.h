@@ -15,6 +15,7 @@ class CViewWidget : public QWidget {
 
  signals:
   void firstPaint();
+  void clicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -56,6 +56,12 @@ CorvaneWindow::CorvaneWindow(IMachine& machine, std::string commandLinePath)
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void CorvaneWindow::InitialUpdate() {
+  view_.OnInitialUpdate();
+  // The first status line is the product name, shown before any step.
+  LogLine("status", view_.StatusText());
+}
+
 void CorvaneWindow::PlaceOnScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);

@@ -16,7 +16,7 @@ class CorvaneWindow : public QWidget, public IInstallerUi, public ITimerService 
   CorvaneWindow(IMachine& machine, std::string commandLinePath);
 
   // Loads the script; may end the process when there is none.
-  void InitialUpdate() { view_.OnInitialUpdate(); }
+  void InitialUpdate();
   bool French() const { return view_.French(); }
   // Top-left of the screen, maximized size less the frame on each side.
   void PlaceOnScreen();

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QStringList>
 #include <QTextEdit>
@@ -66,6 +67,10 @@ CDestinationDlg::CDestinationDlg(const QString& prompt, const QString& proposal,
   promptField->setReadOnly(true);
   promptField->setFocusPolicy(Qt::NoFocus);
   promptField->setFrameStyle(QFrame::NoFrame);
+  promptField->document()->setDocumentMargin(0);
+  QPalette readOnly = promptField->palette();
+  readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Window));
+  promptField->setPalette(readOnly);
   promptField->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   promptField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   promptField->setPlainText(prompt);

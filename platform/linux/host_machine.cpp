@@ -200,31 +200,17 @@ bool HostMachine::DeleteFile(std::string_view path) {
 }
 
 bool HostMachine::ShortPathName(std::string_view path, std::string& shortPath) {
+  if (!FileExists(path)) return false;
   std::string workingDirectory = ToWindowsPath(QDir::currentPath().toStdString());
-  WindowsPath full = AbsoluteWindowsPath(path, workingDirectory);
-  if (!FileExists(FormatWindowsPath(full))) return false;
-  WindowsPath walked{full.drive, true, {}};
-  WindowsPath result = walked;
-  for (const auto& component : full.components) {
-    QDir directory(*HostPath(FormatWindowsPath(walked)));
-    std::vector<std::string> siblings;
-    const QStringList names =
-        directory.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& name : names) siblings.push_back(name.toStdString());
-    result.components.push_back(ShortNameAmong(component, siblings));
-    walked.components.push_back(component);
-  }
-  WindowsPath asked = ParseWindowsPath(path);
-  if (asked.drive == 0 && !asked.rooted) {
-    // A relative request gets a relative answer, as on the platform.
-    std::size_t keep = std::min(asked.components.size(), result.components.size());
-    WindowsPath relative{0, false, {}};
-    relative.components.assign(result.components.end() - static_cast<std::ptrdiff_t>(keep),
-                               result.components.end());
-    shortPath = FormatWindowsPath(relative);
-  } else {
-    shortPath = FormatWindowsPath(result);
-  }
+  shortPath = ShortPathOf(path, workingDirectory, [this](const std::string& directory) {
+    std::vector<std::string> names;
+    auto host = HostPath(directory);
+    if (!host) return names;
+    const QStringList entries =
+        QDir(*host).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) names.push_back(entry.toStdString());
+    return names;
+  });
   return true;
 }
 

@@ -152,13 +152,6 @@ TEST_F(CaptureEngine, ArmFailureStopsARunningTimer) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
-TEST_F(CaptureEngine, SuccessfulArmShowsNothing) {
-  ArmCapture(*view);
-  EXPECT_TRUE(messages.shown.empty());
-  EXPECT_EQ(State().audioFault, 0);
-  EXPECT_EQ(State().lastDeviceResult, 0);
-}
-
 TEST_F(CaptureEngine, FailedCollectIsReportedAndTheBufferStillConverted) {
   sound.collectResult = -19;
   FillBuffer(State(), 200, 100);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <memory>
 #include <random>
 #include <vector>
@@ -26,8 +25,9 @@ std::unique_ptr<ViewState> StartUpState() {
   return state;
 }
 
-void FillTriangle(int32_t* samples, int count, int32_t scale = 5) {
-  for (int n = 0; n < count; ++n) samples[n] = kTriangle[n % 8] / 5 * scale;
+// The worked triangle rises by `step` per sample (5 in the worked example).
+void FillTriangle(int32_t* samples, int count, int32_t step = 5) {
+  for (int n = 0; n < count; ++n) samples[n] = kTriangle[n % 8] / 5 * step;
 }
 
 // Like a capture: byte - 127 from a rounded sine of amplitude 100 around the 8-bit centre.

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <thread>
 
@@ -208,4 +209,15 @@ TEST_F(HostMachineTest, PathsMapBothWaysAndShortNamesComeFromTheDisk) {
   EXPECT_EQ(shortPath, "SYLVAR~1\\HELP~1.HTM");
   ASSERT_TRUE(machine.FileExists("\\WINDOWS"));  // the root of the current drive, C:
   QDir::setCurrent(saved);
+}
+
+TEST_F(HostMachineTest, LockLeftByAVanishedProgramIsTakenOver) {
+  HostMachine machine(machineDir());
+  {
+    // What a program that died while writing leaves behind: its pid is gone.
+    QFile lock(machineDir() + "/registry.lock");
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write("2147483646\nsetup\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  }
+  EXPECT_TRUE(machine.WriteRegistryString(RegistryRoot::CurrentUser, "A", "b", "c"));
 }

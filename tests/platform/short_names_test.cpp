@@ -47,3 +47,20 @@ TEST(ShortNames, NumbersBeyondNineShortenTheStem) {
   EXPECT_EQ(ShortNameAmong("document 109", siblings), "DOCUM~10");
   EXPECT_EQ(ShortNameAmong("document 111", siblings), "DOCUM~12");
 }
+
+TEST(ShortNames, PathsShortenComponentByComponent) {
+  // A tiny tree: C:\Program Files\Sylvarine\help.html, and the working directory C:\work.
+  auto list = [](const std::string& directory) -> std::vector<std::string> {
+    if (directory == "C:\\") return {"Program Files", "Programmes", "work"};
+    if (directory == "C:\\Program Files") return {"Sylvarine"};
+    if (directory == "C:\\Program Files\\Sylvarine") return {"help.html", "help.htm"};
+    return {};
+  };
+  EXPECT_EQ(ShortPathOf("c:\\Program Files\\Sylvarine\\help.html", "C:\\work", list),
+            "C:\\PROGRA~1\\SYLVAR~1\\HELP~1.HTM");
+  EXPECT_EQ(ShortPathOf("C:\\Program Files\\Sylvarine\\help.htm", "C:\\work", list),
+            "C:\\PROGRA~1\\SYLVAR~1\\HELP.HTM");
+  EXPECT_EQ(ShortPathOf("..\\Programmes", "C:\\work", list), "..\\PROGRA~2");
+  EXPECT_EQ(ShortPathOf("\\Program Files", "C:\\work", list), "\\PROGRA~1");
+  EXPECT_EQ(ShortPathOf("C:\\", "C:\\work", list), "C:\\");
+}

@@ -122,26 +122,9 @@ class MemoryMachine : public IMachine {
   bool DeleteFile(std::string_view path) override { return files_.erase(Resolve(path)) != 0; }
 
   bool ShortPathName(std::string_view path, std::string& shortPath) override {
-    WindowsPath parsed = AbsoluteWindowsPath(path, workingDirectory);
-    if (!FileExists(FormatWindowsPath(parsed))) return false;
-    WindowsPath prefix{parsed.drive, true, {}};
-    WindowsPath result = prefix;
-    for (const auto& component : parsed.components) {
-      result.components.push_back(ShortNameAmong(component, Children(FormatWindowsPath(prefix))));
-      prefix.components.push_back(component);
-    }
-    // A relative request gets a relative answer, as on the platform.
-    WindowsPath asked = ParseWindowsPath(path);
-    if (asked.drive == 0 && !asked.rooted) {
-      std::size_t keep = asked.components.size();
-      WindowsPath relative{0, false, {}};
-      relative.components.assign(result.components.end() - static_cast<std::ptrdiff_t>(
-                                     std::min(keep, result.components.size())),
-                                 result.components.end());
-      shortPath = FormatWindowsPath(relative);
-    } else {
-      shortPath = FormatWindowsPath(result);
-    }
+    if (!FileExists(path)) return false;
+    shortPath = ShortPathOf(path, workingDirectory,
+                            [this](const std::string& directory) { return Children(directory); });
     return true;
   }
 

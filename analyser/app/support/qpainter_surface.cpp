@@ -79,6 +79,7 @@ QPainterSurface::QPainterSurface(QPainter& painter, const QRect& client)
   pen_ = QPen(Qt::black, 0);
   painter_.setPen(pen_);
   pendingLine_.reserve(1024);
+  pendingSegments_.reserve(1024);
 }
 
 QPainterSurface::~QPainterSurface() { Flush(); }
@@ -86,7 +87,16 @@ QPainterSurface::~QPainterSurface() { Flush(); }
 void QPainterSurface::Flush() {
   if (pendingLine_.size() > 1) {
     painter_.setPen(pen_);
-    painter_.drawPolyline(pendingLine_);
+    if (pen_.isCosmetic()) {
+      painter_.drawPolyline(pendingLine_);
+    } else {
+      // Separate square-capped segments: the raster engine fills them directly, where a
+      // wide polyline goes through the general stroker at many times the cost.
+      pendingSegments_.clear();
+      for (qsizetype k = 1; k < pendingLine_.size(); ++k)
+        pendingSegments_.append(QLine(pendingLine_[k - 1], pendingLine_[k]));
+      painter_.drawLines(pendingSegments_);
+    }
   }
   pendingLine_.clear();
 }
@@ -121,8 +131,7 @@ void QPainterSurface::SelectPen(const PenSpec& spec) {
     return;
   }
   // Wider pens are in logical units, so they scale with the printer's mapping.
-  const Qt::PenCapStyle cap = spec.width == 1 ? Qt::SquareCap : Qt::RoundCap;
-  pen_ = QPen(ToQColor(spec.colour), spec.width, Qt::SolidLine, cap, Qt::RoundJoin);
+  pen_ = QPen(ToQColor(spec.colour), spec.width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
 }
 
 void QPainterSurface::SetTextColour(Colour colour) { textColour_ = ToQColor(colour); }

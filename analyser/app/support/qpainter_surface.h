@@ -3,6 +3,8 @@
 // Integer pixels, no antialiasing; pen width 0 is one device pixel wide.
 #include <QColor>
 #include <QFont>
+#include <QLine>
+#include <QList>
 #include <QPainter>
 #include <QPolygon>
 #include <QRect>
@@ -52,6 +54,7 @@ class QPainterSurface : public DrawingSurface {
   QPoint position_;
   // Consecutive LineTo calls are drawn as one polyline: the same pixels, far fewer calls.
   QPolygon pendingLine_;
+  QList<QLine> pendingSegments_;
 };
 
 QColor ToQColor(Colour colour);
