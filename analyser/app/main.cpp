@@ -11,7 +11,6 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  Q_INIT_RESOURCE(sylvarine);  // the icons live in a static library
   QLocale::setDefault(QLocale::system());
   // The interface is French, so Qt's own buttons and dialogs are too.
   QTranslator qtTranslator;

@@ -32,8 +32,12 @@ QLabel* LockPane(const char* text) {
 
 }  // namespace
 
+// The icons live in a static library, whose resources are not registered on their own.
+static void RegisterResources() { Q_INIT_RESOURCE(sylvarine); }
+
 CMainFrame::CMainFrame(CSylvarineDoc& document, QSettingsProfile& profile, ISoundInput& sound)
     : document_(document), profile_(profile), sound_(sound) {
+  RegisterResources();
   setWindowIcon(QIcon(QStringLiteral(":/icons/sylvarine.svg")));
   viewWidget_ = new CViewWidget(this);
   setCentralWidget(viewWidget_);

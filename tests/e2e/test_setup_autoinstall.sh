@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# An automatic install needs no answer: every file, link, log and registration is
+# in place, the statuses come in order, and the installed analyser starts.
+source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
+source "$SYLVARINE_SOURCE/tests/e2e/setup_lib.sh"
+start_xvfb
+set_entry instal autoinstal
+
+run_quiet "$MEDIUM" ./setup
+expect_status 0
+
+expected_statuses="Sylvarine
+HKEY_LOCAL_MACHINE
+Copie des fichiers...
+sylvarine
+help.htm
+connect.htm
+Création des informations de désinstallation...
+Création des informations de désinstallation...
+CRVunins.exe
+Création des informations de désinstallation...
+Sylvarine installé ."
+[[ "$(statuses)" == "$expected_statuses" ]] || { statuses >&2; fail "statuses out of order"; }
+
+for file in sylvarine help.htm connect.htm; do
+  cmp -s "$MEDIUM/$file" "$INSTALLED/$file" || fail "$file not installed whole"
+done
+[[ -x "$INSTALLED/sylvarine" ]] || fail "the installed analyser lost its executable bit"
+cmp -s "$MEDIUM/setup" "$DRIVE_C/WINDOWS/CRVunins.exe" || fail "no uninstaller copy"
+[[ -x "$DRIVE_C/WINDOWS/CRVunins.exe" ]] || fail "the uninstaller is not executable"
+[[ -f "$DRIVE_C/WINDOWS/Start Menu/Programs/Sylvarine/Sylvarine.lnk" ]] || fail "no group link"
+[[ -f "$DRIVE_C/WINDOWS/Desktop/Sylvarine.lnk" ]] || fail "no desktop link"
+
+hklm_has '"DestinationPath"="C:\\Sylvarine\\"' || fail "no DestinationPath"
+hklm_has '"UninstallString"="\"C:\\WINDOWS\\CRVunins.exe\" \"C:\\Sylvarine\\uninst.inf\""' ||
+  fail "no UninstallString"
+hklm_has '"DisplayName"="Sylvarine"' || fail "no DisplayName"
+
+log=$(tr -d '\r' <"$INSTALLED/uninst.inf")
+for path in 'C:\Sylvarine\sylvarine' 'C:\Sylvarine\help.htm' 'C:\Sylvarine\connect.htm' \
+  'C:\WINDOWS\Start Menu\Programs\Sylvarine\Sylvarine.lnk' 'C:\WINDOWS\Desktop\Sylvarine.lnk'; do
+  grep -qxF "<DELETE><$path>" <<<"$log" || fail "uninst.inf does not record $path"
+done
+grep -qF 'CRVunins' <<<"$log" && fail "the uninstaller must not be recorded for removal"
+
+# The installed analyser starts and runs (ended by us, or ending on its own without fault).
+analyser_status=0
+timeout 5 "$INSTALLED/sylvarine" >"$E2E_TMP/analyser.log" 2>&1 || analyser_status=$?
+[[ $analyser_status == 0 || $analyser_status == 124 ]] ||
+  { cat "$E2E_TMP/analyser.log" >&2; fail "the installed analyser failed with $analyser_status"; }
+echo PASS

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Without "setup.inf" in the working directory or at the argument's path, the
+# installer says so in both languages, shows "Exit..." and ends with status 1.
+source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
+source "$SYLVARINE_SOURCE/tests/e2e/setup_lib.sh"
+start_xvfb
+empty="$E2E_TMP/empty"
+mkdir -p "$empty"
+bilingual="message: Can't find setup information file ! / Impossible de trouver le fichier d'informations !"
+
+for argument in "" "$empty/absent.inf"; do
+  start_in "$empty" "$MEDIUM/setup" ${argument:+"$argument"}
+  wait_line "$bilingual"
+  press_in 'Corvane...' Return
+  wait_end
+  expect_status 1
+  statuses | tail -1 | grep -qxF 'Exit...' || fail "last status is not Exit..."
+done
+echo PASS
