@@ -92,3 +92,72 @@ pixel_at() {
   fi
   convert "$image" -format "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
 }
+
+# ---- The analyser ----------------------------------------------------------------
+# Starts sylvarine with its stderr in LOG: start_analyser LOG [SNAPSHOT]
+start_analyser() {
+  local log=$1; shift
+  start_program "$log" "$SYLVARINE_BIN/sylvarine" "$@"
+  ANALYSER_PID=$E2E_LAST_PID
+}
+
+# Waits for a "message: TEXT..." line of the program: wait_for_message LOG TEXT [SECONDS]
+wait_for_message() {
+  wait_for "${3:-30}" grep -qF "message: $2" "$1"
+}
+
+# Presses Return in the focused window (closes a message box).
+press_return() { xdotool key --clearmodifiers Return; }
+
+# Waits for the main window, focuses it and sets WIN, WIN_X, WIN_Y and VIEW_Y (the screen
+# row of the view's logical y = 0): wait_for_analyser_window [SECONDS]
+wait_for_analyser_window() {
+  local seconds=${1:-30}
+  wait_for "$seconds" xdotool search --onlyvisible --name ' - Sylvarine$' ||
+    fail "the main window did not appear"
+  WIN=$(xdotool search --onlyvisible --name ' - Sylvarine$' | head -1)
+  local X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$WIN")"
+  WIN_X=$X WIN_Y=$Y
+  xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN" || true
+  # The view starts where the oscilloscope's grey margin does, below the menu and toolbar.
+  local row
+  VIEW_Y=""
+  for _ in $(seq 100); do
+    import -window root "$E2E_TMP/screen.png"
+    row=$(convert "$E2E_TMP/screen.png" -crop "1x200+$((WIN_X + 3))+$WIN_Y" +repage txt:- |
+      awk -F'[,:]' '/#C0C0C0/ {print $2; exit}')
+    if [[ -n "$row" ]]; then VIEW_Y=$((WIN_Y + row)); return 0; fi
+    sleep 0.1
+  done
+  fail "the view did not paint"
+}
+
+# Clicks at a logical point of the view: click_view X Y [BUTTON]
+click_view() {
+  xdotool mousemove --sync $((WIN_X + $1)) $((VIEW_Y + $2)) click "${3:-1}"
+}
+
+# Takes a screenshot: screenshot FILE
+screenshot() { import -window root "$1"; }
+
+# Number of pixels of one colour in a logical rectangle of the view:
+# count_colour IMAGE X Y WIDTH HEIGHT '#RRGGBB'
+count_colour() {
+  convert "$1" -crop "$4x$5+$((WIN_X + $2))+$((VIEW_Y + $3))" +repage txt:- |
+    grep -ci "$6" || true
+}
+
+# A checksum of a logical rectangle of the view: region_sum IMAGE X Y WIDTH HEIGHT
+region_sum() {
+  convert "$1" -crop "$4x$5+$((WIN_X + $2))+$((VIEW_Y + $3))" +repage rgb:- | md5sum | cut -c1-32
+}
+
+# Waits for the program to end by itself: wait_for_exit PID [SECONDS]
+wait_for_exit() {
+  local pid=$1 end=$((SECONDS + ${2:-30}))
+  while kill -0 "$pid" 2>/dev/null; do
+    ((SECONDS < end)) || return 1
+    sleep 0.1
+  done
+}

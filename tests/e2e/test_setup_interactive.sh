@@ -1,12 +1,36 @@
 #!/usr/bin/env bash
-# An interactive install takes the typed destination (a final "\" added); the
-# second install of the same product proposes the destination the first stored.
+# Cancel in the destination dialog writes nothing; an interactive install takes the
+# typed destination (a final "\" added); the second install of the same product
+# proposes the destination the first stored. The window shows its title and texts.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 source "$SYLVARINE_SOURCE/tests/e2e/setup_lib.sh"
 start_xvfb
 
+# Cancel abandons before anything is written.
 start_in "$MEDIUM" ./setup
 wait_line 'destination: C:\Sylvarine\'
+press_in 'Corvane ...' Escape
+wait_end
+expect_status 1
+statuses | tail -1 | grep -qxF 'Quitter...' || fail "Cancel did not quit"
+[[ ! -e "$DRIVE_C/Sylvarine" ]] || fail "Cancel created the destination"
+hklm_has 'DestinationPath' && fail "Cancel stored a destination"
+
+start_in "$MEDIUM" ./setup
+wait_line 'destination: C:\Sylvarine\'
+# The window: its title, at the top-left corner, green, white texts in its corners.
+wait_for 20 xdotool search --onlyvisible --name '^Corvane\.\.\.  For Windows 95/98/NT/2000/Millenium$' ||
+  fail "no installer window with its title"
+window=$(xdotool search --onlyvisible --name '^Corvane\.\.\.  For Windows 95/98/NT/2000/Millenium$' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[[ $X == 0 && $Y == 0 && $WIDTH -gt 1000 && $WIDTH -le 1024 && $HEIGHT -gt 740 && $HEIGHT -le 768 ]] ||
+  fail "window at $X,$Y size ${WIDTH}x$HEIGHT"
+import -window root "$E2E_TMP/screen.png"
+[[ $(pixel_at 100 $((HEIGHT - 100)) "$E2E_TMP/screen.png") == 0,128,0 ]] || fail "background is not green"
+white_in() { convert "$E2E_TMP/screen.png" -crop "$1" +repage -format '%[fx:maxima.r > 0.9 && maxima.b > 0.9]' info:; }
+[[ $(white_in 300x90+0+0) == 1 ]] || fail "no heading at the top left"
+[[ $(white_in 250x25+$((WIDTH - 250))+$((HEIGHT - 25))) == 1 ]] || fail "no platform line at the bottom right"
+[[ $(white_in 250x25+0+$((HEIGHT - 25))) == 0 ]] || fail "text where none belongs"
 press_in 'Corvane ...' ctrl+a
 xdotool type --delay 30 'C:\Essai'
 xdotool key Return

@@ -31,7 +31,7 @@ expect_status 0
 for file in "${recorded[@]}" "$INSTALLED/uninst.inf"; do
   [[ -f "$file" ]] || fail "No removed $file"
 done
-hklm_has 'CurrentVersion\\Uninstall\\Sylvarine]' || fail "No removed the registration"
+hklm_has 'CurrentVersion\Uninstall\Sylvarine]' || fail "No removed the registration"
 
 start_in "$elsewhere" "$uninstaller" "$log_argument"
 wait_line 'message: Etes-vous sur de vouloir supprimer Sylvarine de votre ordinateur ?'
@@ -41,7 +41,7 @@ expect_status 0
 for file in "${recorded[@]}" "$INSTALLED/uninst.inf"; do
   [[ ! -e "$file" ]] || fail "Yes left $file"
 done
-hklm_has 'CurrentVersion\\Uninstall\\Sylvarine]' && fail "Yes left the registration"
+hklm_has 'CurrentVersion\Uninstall\Sylvarine]' && fail "Yes left the registration"
 hklm_has '"UninstallString"' && fail "Yes left the UninstallString"
 statuses | grep -qxF 'C:\Sylvarine\sylvarine' || fail "no status for a deleted file"
 statuses | tail -1 | grep -qxF 'Sylvarine désinstallé.' || fail "no final status"

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QStaticText>
 #include <QString>
 #include <algorithm>
 #include <cstdlib>
@@ -64,7 +65,8 @@ QFont Realise(const FontSpec& spec) {
 
 QFont QPainterSurface::RealiseFont(const FontSpec& spec) {
   // Measuring a font is slow; the analyser uses two, so keep what was measured.
-  static std::map<std::tuple<int32_t, int32_t, int32_t, QString>, QFont> realised;
+  // Never destroyed: fonts must not outlive the application that made them.
+  static auto& realised = *new std::map<std::tuple<int32_t, int32_t, int32_t, QString>, QFont>;
   const auto key = std::make_tuple(spec.height, spec.width, spec.weight, FaceOf(spec));
   auto found = realised.find(key);
   if (found == realised.end()) found = realised.emplace(key, Realise(spec)).first;
@@ -114,7 +116,6 @@ void QPainterSurface::SelectFont(const FontSpec& font) {
   fontSpec_ = font;
   fontSelected_ = true;
   painter_.setFont(RealiseFont(font));
-  fontAscent_ = QFontMetrics(painter_.font()).ascent();
 }
 
 void QPainterSurface::SelectPen(const PenSpec& spec) {
@@ -176,8 +177,21 @@ void QPainterSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
                       Qt::white);
   }
   painter_.setPen(textColour_);
-  painter_.drawText(QPoint(x, y + fontAscent_), string);
-  painter_.setPen(pen_);
+  painter_.drawStaticText(QPoint(x, y), LaidOut(string));  // lines set their pen again
+}
+
+const QStaticText& QPainterSurface::LaidOut(const QString& text) {
+  // The analyser's labels are a few fixed strings: lay each out once per font.
+  static auto& laidOut = *new std::map<std::pair<QString, QString>, QStaticText>;  // as above
+  const auto key = std::make_pair(painter_.font().key(), text);
+  auto found = laidOut.find(key);
+  if (found == laidOut.end()) {
+    QStaticText staticText(text);
+    staticText.setTextFormat(Qt::PlainText);
+    staticText.prepare(painter_.transform(), painter_.font());
+    found = laidOut.emplace(key, staticText).first;
+  }
+  return found->second;
 }
 
 void QPainterSurface::DrawBumpEdge(const Rect& rect) {

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QRect>
+#include <QStaticText>
 
 #include "analyser/display/drawing_surface.h"
 
@@ -43,6 +44,8 @@ class QPainterSurface : public DrawingSurface {
   static QFont RealiseFont(const FontSpec& font);
 
  private:
+  const QStaticText& LaidOut(const QString& text);
+
   QPainter& painter_;
   QRect client_;
   QPen pen_;
@@ -50,7 +53,6 @@ class QPainterSurface : public DrawingSurface {
   bool transparentText_ = false;
   FontSpec fontSpec_;
   bool fontSelected_ = false;
-  int fontAscent_ = 0;
   QPoint position_;
   // Consecutive LineTo calls are drawn as one polyline: the same pixels, far fewer calls.
   QPolygon pendingLine_;
