@@ -112,5 +112,6 @@ void CCorvaneView::CopySystemRuntime() {
       ShowMessage(Pick(runtime.notCreated));
       QuitInstaller();
     }
+    machine_.CopyExecutableMode(runtime.name, target);
   }
 }

@@ -125,8 +125,9 @@ wait_for_analyser_window() {
   VIEW_Y=""
   for _ in $(seq 100); do
     import -window root "$E2E_TMP/screen.png"
-    row=$(convert "$E2E_TMP/screen.png" -crop "1x200+$((WIN_X + 3))+$WIN_Y" +repage txt:- |
-      awk -F'[,:]' '/#C0C0C0/ {print $2; exit}')
+    convert "$E2E_TMP/screen.png" -crop "1x200+$((WIN_X + 3))+$WIN_Y" +repage \
+      "$E2E_TMP/column.txt"
+    row=$(awk -F'[,:]' '/#C0C0C0/ {print $2; exit}' "$E2E_TMP/column.txt")
     if [[ -n "$row" ]]; then VIEW_Y=$((WIN_Y + row)); return 0; fi
     sleep 0.1
   done

@@ -68,4 +68,4 @@ expect_status() {
 }
 
 # Registry text of the local machine as the .reg file holds it (backslashes doubled).
-hklm_has() { grep -qF -- "$1" "$HKLM"; }
+hklm_has() { grep -sqF -- "$1" "$HKLM"; }

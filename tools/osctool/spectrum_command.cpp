@@ -87,11 +87,12 @@ int RunSpectrumCommand(const QStringList& arguments) {
     analyser->view.AnalyseSpectrum(2);
   }
 
-  QJsonObject result;
-  result.insert("integrated", QJsonArray{ChannelArray(state.spectrum.integratedSpectrum[0]),
-                                         ChannelArray(state.spectrum.integratedSpectrum[1])});
-  result.insert("display", QJsonArray{ChannelArray(state.spectrum.displaySpectrum[0]),
-                                      ChannelArray(state.spectrum.displaySpectrum[1])});
-  QTextStream(stdout) << QJsonDocument(result).toJson(QJsonDocument::Compact) << "\n";
+  // Written by hand so that "integrated" comes first, as documented; QJsonObject sorts keys.
+  const auto pair = [](const int32_t (&channels)[2][kSpectrumBins]) {
+    return QJsonDocument(QJsonArray{ChannelArray(channels[0]), ChannelArray(channels[1])})
+        .toJson(QJsonDocument::Compact);
+  };
+  QTextStream(stdout) << "{\"integrated\":" << pair(state.spectrum.integratedSpectrum)
+                      << ",\"display\":" << pair(state.spectrum.displaySpectrum) << "}\n";
   return 0;
 }

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# F1 opens the installed help page in the desktop's browser (a stand-in that records
+# its arguments); without "DestinationPath" the warning comes once and the browser
+# gets the page name alone.
+source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
+cd "$E2E_TMP"
+command -v xdg-mime >/dev/null || fail "xdg-mime is missing (package xdg-utils)"
+
+prefix="$E2E_TMP/prefix"
+cmake --install "$SYLVARINE_BUILD" --prefix "$prefix" >install.log 2>&1 ||
+  fail "cmake --install failed: $(tail -3 install.log)"
+pages="$prefix/share/sylvarine"
+[[ -f "$pages/help.htm" && -f "$pages/connect.htm" ]] || fail "the help pages were not installed"
+
+# The stand-in browser, registered as the desktop's handler for HTML.
+mkdir -p "$E2E_TMP/bin" "$XDG_DATA_HOME/applications"
+cat >"$E2E_TMP/bin/recording-browser" <<SCRIPT
+#!/bin/sh
+printf '%s\n' "\$#" "\$@" >"$E2E_TMP/browser.args"
+SCRIPT
+chmod +x "$E2E_TMP/bin/recording-browser"
+export PATH="$E2E_TMP/bin:$PATH"
+cat >"$XDG_DATA_HOME/applications/recording-browser.desktop" <<'ENTRY'
+[Desktop Entry]
+Type=Application
+Name=Recording browser
+Exec=recording-browser --new-window %u
+MimeType=text/html;
+ENTRY
+xdg-mime default recording-browser.desktop text/html
+[[ $(xdg-mime query default text/html) == recording-browser.desktop ]] ||
+  fail "the stand-in browser is not the default: $(xdg-mime query default text/html)"
+
+# The installer's record of the installation directory, as a Z: path.
+machine="$XDG_DATA_HOME/corvane-machine"
+mkdir -p "$machine"
+windows_dir="Z:$(tr / '\\' <<<"$pages")\\"
+printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Kelvory\\Sylvarine\\SetupInfo]\n"DestinationPath"="%s"\n' \
+  "${windows_dir//\\/\\\\}" >"$machine/HKEY_LOCAL_MACHINE.reg"
+
+start_xvfb 1024x768x24
+start_analyser app.log
+wait_for_analyser_window
+xdotool key --clearmodifiers F1
+wait_for 20 test -s browser.args || fail "F1 started no browser; log: $(cat app.log)"
+[[ $(cat browser.args) == "1
+$pages/help.htm" ]] || fail "the browser got: $(cat browser.args)"
+cmp -s "$(sed -n 2p browser.args)" "$SYLVARINE_SOURCE/analyser/resources/help/help.htm" ||
+  fail "the page opened is not the installed help.htm"
+grep -q "message:" app.log && fail "unexpected message: $(grep message: app.log)"
+
+# Without "DestinationPath": one warning, then the page name alone.
+rm browser.args
+printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Kelvory\\Sylvarine\\SetupInfo]\n' \
+  >"$machine/HKEY_LOCAL_MACHINE.reg"
+xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+xdotool key --clearmodifiers F1
+wait_for_message app.log "Une entrée du registre n'a pas été trouvée. Réinstallez le programme." ||
+  fail "no warning for the missing DestinationPath"
+sleep 0.5
+press_return
+wait_for 20 test -s browser.args || fail "no browser after the warning"
+[[ $(cat browser.args) == "1
+help.htm" ]] || fail "the browser got: $(cat browser.args)"
+[[ $(grep -c "message:" app.log) == 1 ]] || fail "messages: $(grep message: app.log)"
+echo PASS
