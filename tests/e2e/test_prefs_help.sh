@@ -39,6 +39,7 @@ printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Kelvory\\Sylvarine\\SetupInfo
   "${windows_dir//\\/\\\\}" >"$machine/HKEY_LOCAL_MACHINE.reg"
 
 start_xvfb 1024x768x24
+start_pulseaudio
 start_analyser app.log
 wait_for_analyser_window
 xdotool key --clearmodifiers F1
