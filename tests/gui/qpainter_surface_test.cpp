@@ -140,33 +140,33 @@ TEST_F(QPainterSurfaceTest, BumpEdgeIsRaisedOutsideAndSunkenInside) {
 }
 
 TEST_F(QPainterSurfaceTest, ArialMapsToACellOfTheGivenHeightAndAverageWidth) {
-  FontSpec spec;
-  spec.height = 12;
-  spec.width = 5;
-  spec.weight = 100;
-  std::strcpy(spec.faceName, "Arial");
-  const QFont font = QPainterSurface::RealiseFont(spec);
+  FontSpec description;
+  description.height = 12;
+  description.width = 5;
+  description.weight = 100;
+  std::strcpy(description.faceName, "Arial");
+  const QFont font = QPainterSurface::RealiseFont(description);
   const QFontMetrics metrics(font);
   EXPECT_LE(metrics.height(), 12);
   EXPECT_GE(metrics.height(), 10);
   EXPECT_NEAR(metrics.averageCharWidth(), 5, 1);
   EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
 
-  spec.height = 24;
-  spec.width = 10;
-  const QFontMetrics large(QPainterSurface::RealiseFont(spec));
+  description.height = 24;
+  description.width = 10;
+  const QFontMetrics large(QPainterSurface::RealiseFont(description));
   EXPECT_LE(large.height(), 24);
   EXPECT_GE(large.height(), 21);
   EXPECT_NEAR(large.averageCharWidth(), 10, 1);
 }
 
 TEST_F(QPainterSurfaceTest, TextTopIsAtTheGivenPoint) {
-  FontSpec spec;
-  spec.height = 24;
-  spec.width = 10;
-  std::strcpy(spec.faceName, "Arial");
-  const QImage image = Picture({80, 60}, [&spec](DrawingSurface& s) {
-    s.SelectFont(spec);
+  FontSpec description;
+  description.height = 24;
+  description.width = 10;
+  std::strcpy(description.faceName, "Arial");
+  const QImage image = Picture({80, 60}, [&description](DrawingSurface& s) {
+    s.SelectFont(description);
     s.SetTransparentText();
     s.SetTextColour(0);
     s.TextOut(10, 20, "H");

@@ -24,10 +24,10 @@ namespace {
 
 QColor PaletteColour(QPalette::ColorRole role) { return QGuiApplication::palette().color(role); }
 
-QString FaceOf(const FontSpec& spec) {
-  const auto length = std::find(std::begin(spec.faceName), std::end(spec.faceName), '\0') -
-                      std::begin(spec.faceName);
-  return QString::fromLatin1(spec.faceName, length);
+QString FaceOf(const FontSpec& description) {
+  const auto length = std::find(std::begin(description.faceName), std::end(description.faceName), '\0') -
+                      std::begin(description.faceName);
+  return QString::fromLatin1(description.faceName, length);
 }
 
 QFont BaseFont(const QString& face) {
@@ -39,12 +39,12 @@ QFont BaseFont(const QString& face) {
   return font;
 }
 
-QFont Realise(const FontSpec& spec) {
-  QFont font = BaseFont(FaceOf(spec));
+QFont Realise(const FontSpec& description) {
+  QFont font = BaseFont(FaceOf(description));
   // A positive height is the character cell; a negative one the character itself.
-  const int height = std::max(1, std::abs(spec.height));
+  const int height = std::max(1, std::abs(description.height));
   int pixelSize = height;
-  if (spec.height > 0) {
+  if (description.height > 0) {
     while (pixelSize > 1) {
       font.setPixelSize(pixelSize);
       if (QFontMetrics(font).height() <= height) break;
@@ -52,24 +52,24 @@ QFont Realise(const FontSpec& spec) {
     }
   }
   font.setPixelSize(pixelSize);
-  if (spec.width > 0) {
+  if (description.width > 0) {
     const int average = std::max(1, QFontMetrics(font).averageCharWidth());
-    font.setStretch(std::clamp((100 * spec.width + average / 2) / average, 1, 4000));
+    font.setStretch(std::clamp((100 * description.width + average / 2) / average, 1, 4000));
   }
   // The face has no lighter weight than regular; a thin request falls back to it.
-  font.setWeight(spec.weight >= 600 ? QFont::Bold : QFont::Normal);
+  font.setWeight(description.weight >= 600 ? QFont::Bold : QFont::Normal);
   return font;
 }
 
 }  // namespace
 
-QFont QPainterSurface::RealiseFont(const FontSpec& spec) {
+QFont QPainterSurface::RealiseFont(const FontSpec& description) {
   // Measuring a font is slow; the analyser uses two, so keep what was measured.
   // Never destroyed: fonts must not outlive the application that made them.
   static auto& realised = *new std::map<std::tuple<int32_t, int32_t, int32_t, QString>, QFont>;
-  const auto key = std::make_tuple(spec.height, spec.width, spec.weight, FaceOf(spec));
+  const auto key = std::make_tuple(description.height, description.width, description.weight, FaceOf(description));
   auto found = realised.find(key);
-  if (found == realised.end()) found = realised.emplace(key, Realise(spec)).first;
+  if (found == realised.end()) found = realised.emplace(key, Realise(description)).first;
   return found->second;
 }
 
@@ -118,21 +118,21 @@ void QPainterSurface::SelectFont(const FontSpec& font) {
   painter_.setFont(RealiseFont(font));
 }
 
-void QPainterSurface::SelectPen(const PenSpec& spec) {
+void QPainterSurface::SelectPen(const PenSpec& description) {
   Flush();
-  if (spec.style == PenStyle::Dot) {
+  if (description.style == PenStyle::Dot) {
     // Dotted pens stay one device pixel wide, whatever the mapping.
-    pen_ = QPen(ToQColor(spec.colour), 1, Qt::DotLine, Qt::FlatCap, Qt::RoundJoin);
+    pen_ = QPen(ToQColor(description.colour), 1, Qt::DotLine, Qt::FlatCap, Qt::RoundJoin);
     pen_.setCosmetic(true);
     return;
   }
-  if (spec.width <= 0) {
-    pen_ = QPen(ToQColor(spec.colour), 0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+  if (description.width <= 0) {
+    pen_ = QPen(ToQColor(description.colour), 0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     pen_.setCosmetic(true);
     return;
   }
   // Wider pens are in logical units, so they scale with the printer's mapping.
-  pen_ = QPen(ToQColor(spec.colour), spec.width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+  pen_ = QPen(ToQColor(description.colour), description.width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
 }
 
 void QPainterSurface::SetTextColour(Colour colour) { textColour_ = ToQColor(colour); }
@@ -150,7 +150,9 @@ void QPainterSurface::DrawRectangle(const Rect& rect) {
   Flush();
   const QRect area(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
   painter_.fillRect(area, Qt::white);
-  painter_.setPen(pen_);
+  QPen outline = pen_;
+  outline.setJoinStyle(Qt::MiterJoin);  // square corners, as a frame has
+  painter_.setPen(outline);
   painter_.setBrush(Qt::NoBrush);
   painter_.drawRect(QRect(rect.left, rect.top, rect.right - rect.left - 1,
                           rect.bottom - rect.top - 1));
