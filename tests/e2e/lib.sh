@@ -136,7 +136,8 @@ wait_for_analyser_window() {
 
 # Clicks at a logical point of the view: click_view X Y [BUTTON]
 click_view() {
-  xdotool mousemove --sync $((WIN_X + $1)) $((VIEW_Y + $2)) click "${3:-1}"
+  # No --sync: it waits for a motion that never comes when the pointer is already there.
+  xdotool mousemove $((WIN_X + $1)) $((VIEW_Y + $2)) sleep 0.1 click "${3:-1}"
 }
 
 # Takes a screenshot: screenshot FILE
@@ -161,4 +162,9 @@ wait_for_exit() {
     ((SECONDS < end)) || return 1
     sleep 0.1
   done
+}
+
+# Waits until the analyser shows a second window (a dialog): wait_for_dialog [SECONDS]
+wait_for_dialog() {
+  wait_for "${1:-20}" bash -c "(( \$(xdotool search --onlyvisible --pid $ANALYSER_PID | wc -l) >= 2 ))"
 }
