@@ -43,7 +43,7 @@ build: deps
 test: build
 	cd $(BUILD) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j$(JOBS) --timeout 600
+	  ctest --output-on-failure -j$(JOBS) --timeout 600 --repeat until-pass:2
 
 bench: release
 	$(RELEASE_BUILD)/bin/sylvarine_bench

@@ -113,8 +113,18 @@ press_return() { xdotool key --clearmodifiers Return; }
 # row of the view's logical y = 0): wait_for_analyser_window [SECONDS]
 wait_for_analyser_window() {
   local seconds=${1:-30}
-  wait_for "$seconds" xdotool search --onlyvisible --name ' - Sylvarine$' ||
-    fail "the main window did not appear"
+  # The open-failure box comes before the window; a Return sent before the box had the
+  # focus is lost, so a box still showing is closed here again.
+  local end=$((SECONDS + seconds)) box
+  until xdotool search --onlyvisible --name ' - Sylvarine$' >/dev/null 2>&1; do
+    ((SECONDS < end)) || fail "the main window did not appear"
+    for box in $(xdotool search --onlyvisible --name "^Ouverture de l'interface audio\.$" 2>/dev/null); do
+      xdotool windowfocus --sync "$box" 2>/dev/null || true
+      xdotool key --clearmodifiers --window "$box" Return 2>/dev/null || true
+      xdotool key --clearmodifiers Return 2>/dev/null || true
+    done
+    sleep 0.3
+  done
   WIN=$(xdotool search --onlyvisible --name ' - Sylvarine$' | head -1)
   local X Y WIDTH HEIGHT SCREEN
   eval "$(xdotool getwindowgeometry --shell "$WIN")"
