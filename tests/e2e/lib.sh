@@ -106,8 +106,22 @@ wait_for_message() {
   wait_for "${3:-30}" grep -qF "message: $2" "$1"
 }
 
-# Presses Return in the focused window (closes a message box).
+# Presses Return in the focused window.
 press_return() { xdotool key --clearmodifiers Return; }
+
+# Waits for a message box by its caption, gives it the focus and answers it with Return:
+# close_box CAPTION
+close_box() {
+  local box
+  box=$(wait_for_window "$1") || fail "no box titled \"$1\""
+  for _ in 1 2 3; do
+    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    sleep 0.2
+    xdotool key --clearmodifiers Return
+    wait_for 3 window_gone "$1" && return 0
+  done
+  fail "the box \"$1\" did not close"
+}
 
 # Waits for the main window, focuses it and sets WIN, WIN_X, WIN_Y and VIEW_Y (the screen
 # row of the view's logical y = 0): wait_for_analyser_window [SECONDS]
@@ -177,4 +191,49 @@ wait_for_exit() {
 # Waits until the analyser shows a second window (a dialog): wait_for_dialog [SECONDS]
 wait_for_dialog() {
   wait_for "${1:-20}" bash -c "(( \$(xdotool search --onlyvisible --pid $ANALYSER_PID | wc -l) >= 2 ))"
+}
+
+# Succeeds while no visible window has this exact title: window_gone TITLE
+window_gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+# Waits for a visible window by its exact title and prints its id: wait_for_window TITLE [SECONDS]
+wait_for_window() {
+  local title=$1 end=$((SECONDS + ${2:-20})) id
+  until id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -1) && [[ -n $id ]]; do
+    ((SECONDS < end)) || return 1
+    sleep 0.1
+  done
+  echo "$id"
+}
+
+# Clicks the centre of a control given in the dialog's own units (its template is
+# 285 x 178 units for "Préférences"): click_dialog_units WINDOW UNITS_W UNITS_H X Y W H
+click_dialog_units() {
+  local window=$1 units_w=$2 units_h=$3 x=$4 y=$5 w=$6 h=$7
+  local X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove $((X + (2 * x + w) * WIDTH / (2 * units_w))) \
+    $((Y + (2 * y + h) * HEIGHT / (2 * units_h))) sleep 0.1 click 1
+}
+
+# Opens "Options > Préférences" and sets PREFS to the dialog's window.
+open_preferences() {
+  xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN" || true
+  xdotool key --clearmodifiers alt+o sleep 0.3 key p
+  PREFS=$(wait_for_window "Préférences") || fail "Préférences did not open"
+  sleep 0.3
+}
+
+# In the colour chooser that a "<>" button opened, types a colour and confirms it:
+# choose_colour '#RRGGBB'
+choose_colour() {
+  local chooser
+  chooser=$(wait_for_window "Sélectionner une couleur") || fail "the colour chooser did not open"
+  xdotool windowfocus --sync "$chooser"
+  sleep 0.3
+  # Alt+H is the chooser's own shortcut for its "HTML:" field.
+  xdotool key --clearmodifiers alt+h sleep 0.2 key ctrl+a type "$1"
+  xdotool key Tab sleep 0.2 key Return
+  wait_for 10 window_gone "Sélectionner une couleur" ||
+    fail "the colour chooser did not close"
 }

@@ -9,7 +9,7 @@ cp "$SYLVARINE_SOURCE/analyser/resources/example.osc" "$E2E_TMP/snap.osc"
 
 start_analyser app.log "$E2E_TMP/snap.osc"
 wait_for_message app.log "Impossible d'ouvrir l'interface audio! " || fail "no open-failure message"
-press_return
+close_box "Ouverture de l'interface audio."
 wait_for_analyser_window
 xdotool search --onlyvisible --name '^snap.osc - Sylvarine$' >/dev/null || fail "title"
 screenshot shown.png

@@ -13,7 +13,7 @@ if xdotool search --onlyvisible --name ' - Sylvarine$' >/dev/null 2>&1; then
   fail "the main window came before the message"
 fi
 grep -qF "et réessayez.  " app.log || fail "the message lost its trailing spaces"
-press_return
+close_box "Ouverture de l'interface audio."
 wait_for_analyser_window
 # 1024 x 768: the window is centred at (112, 98).
 [[ $WIN_X == 112 && $WIN_Y == 98 ]] || fail "window at $WIN_X,$WIN_Y"
@@ -26,7 +26,7 @@ sleep 0.3
 xdotool key --clearmodifiers a
 wait_for_message app.log "Le programme ne peut pas fonctionner normalement" ||
   fail "no fault message after Marche"
-press_return
+close_box "Dodiravadovu Duzav"
 
 # Quit through the menu: Fichier > Quitter.
 xdotool key --clearmodifiers alt+f

@@ -58,8 +58,7 @@ xdotool windowactivate --sync "$WIN" 2>/dev/null || true
 xdotool key --clearmodifiers F1
 wait_for_message app.log "Une entrée du registre n'a pas été trouvée. Réinstallez le programme." ||
   fail "no warning for the missing DestinationPath"
-sleep 0.5
-press_return
+close_box Sylvarine
 wait_for 20 test -s browser.args || fail "no browser after the warning"
 [[ $(cat browser.args) == "1
 help.htm" ]] || fail "the browser got: $(cat browser.args)"
