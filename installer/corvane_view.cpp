@@ -5,22 +5,34 @@
 
 #include "platform/windows_path.h"
 
-namespace {
-
-std::string WithoutEnclosingQuotes(std::string path) {
-  if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
-    return path.substr(1, path.size() - 2);
-  return path;
+// Only enclosing quotes are removed: cutting the first and last characters of a path
+// that has none would name another file.
+std::string CommandLineDocumentPath(std::string argument) {
+  if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"')
+    argument = argument.substr(1, argument.size() - 2);
+  return TypedPathToWindows(argument);
 }
 
-}  // namespace
+bool CommandLineDocumentOpens(IMachine& machine, std::string_view documentPath) {
+  const IMachine::FileHandle file = machine.OpenForReading(documentPath);
+  if (file < 0) return false;
+  machine.CloseFile(file);
+  return true;
+}
+
+std::string DocumentNotOpenedMessage(std::string_view documentPath) {
+  std::string text(InstallerText::DocumentNotOpenedStart);
+  text.append(documentPath).append(InstallerText::DocumentNotOpenedMiddle);
+  text.append(documentPath).append(InstallerText::DocumentNotOpenedEnd);
+  return text;
+}
 
 CCorvaneView::CCorvaneView(IMachine& machine, IInstallerUi& ui, ITimerService& timers,
                            std::string commandLinePath)
     : machine_(machine),
       ui_(ui),
       timers_(timers),
-      commandLinePath_(TypedPathToWindows(WithoutEnclosingQuotes(std::move(commandLinePath)))) {}
+      commandLinePath_(CommandLineDocumentPath(std::move(commandLinePath))) {}
 
 const std::string& CCorvaneView::Entry(std::size_t index) const {
   static const std::string empty;

@@ -18,14 +18,25 @@ constexpr uint32_t End = 2;
 constexpr uint32_t PeriodMs = 2000;
 }  // namespace InstallerTimer
 
-// The installer's own file in the medium, copied as the uninstaller.
-constexpr std::string_view InstallerFileName = "setup";
+// The installer's own file in the medium, copied as the uninstaller: the name the
+// program has on this platform, else the Windows name.
+constexpr std::string_view InstallerFileNames[] = {"setup", "setup.exe"};
 constexpr std::string_view UninstallerFileName = "CRVunins.exe";
 constexpr std::string_view UninstallLogName = "uninst.inf";
 constexpr std::string_view ScriptFileName = "setup.inf";
 constexpr std::string_view UninstallKeyPrefix = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr std::string_view ShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+// The file the program's argument names, as a Windows path: one pair of enclosing
+// double quotes removed (the removal list starts the uninstaller with them), a host
+// path taken as its Z: form. Empty without an argument.
+std::string CommandLineDocumentPath(std::string argument);
+// The file named on the command line is opened before the view is made; when it
+// cannot be, the program ends at start-up.
+bool CommandLineDocumentOpens(IMachine& machine, std::string_view documentPath);
+// The message of that failure.
+std::string DocumentNotOpenedMessage(std::string_view documentPath);
 
 class CCorvaneView {
  public:

@@ -1,6 +1,7 @@
 // The two install modes: with the destination dialog, and automatic.
 #include "installer/corvane_view.h"
 #include "installer/installer_window_layout.h"
+#include "platform/text_encoding.h"
 #include "platform/windows_path.h"
 
 namespace {
@@ -23,7 +24,11 @@ void CCorvaneView::DoInstall() {
   const auto outcome = ui_.AskDestination(
       French() ? DestinationDialog::PromptFrench : DestinationDialog::PromptEnglish, answer);
   if (outcome == DestinationAnswer::Cancel) QuitInstaller();
-  if (outcome == DestinationAnswer::Ok) destinationDir_ = TypedPathToWindows(answer);
+  // Paths travel as single-byte text (the log, the shortcuts): a character without a
+  // Windows-1252 form becomes "?" here already, so that the files made and the log
+  // that lists them agree.
+  if (outcome == DestinationAnswer::Ok)
+    destinationDir_ = Cp1252ToUtf8(Utf8ToCp1252(TypedPathToWindows(answer)));
   EndWithSeparator(destinationDir_);
   CreateOneDirectory(destinationDir_);
   WriteDestination();

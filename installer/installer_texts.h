@@ -14,6 +14,12 @@ namespace InstallerText {
 constexpr std::string_view NoScript =
     "Can't find setup information file ! / Impossible de trouver le fichier d'informations !";
 
+// The file named on the command line cannot be opened: the program ends before
+// any script is read, so both languages again, around the path.
+constexpr std::string_view DocumentNotOpenedStart = "Can't open ";
+constexpr std::string_view DocumentNotOpenedMiddle = " ! / Impossible d'ouvrir ";
+constexpr std::string_view DocumentNotOpenedEnd = " !";
+
 constexpr BilingualText Quit{"Quitter...", "Exit..."};
 constexpr BilingualText ScriptError{"Erreur de script !", "Script error !"};
 

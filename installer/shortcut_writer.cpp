@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "platform/text_encoding.h"
+#include "platform/windows_path.h"
+
 namespace {
 
 constexpr std::array<uint8_t, 76> kHeader = {
@@ -19,20 +22,13 @@ constexpr std::array<uint8_t, 23> kListHead = {
 constexpr uint32_t kFixedListSize = 47;  // MyComputerItem 20, DriveItem 25, terminator 2
 constexpr std::size_t kTrailingZeros = 50;
 
-// Components after the drive: everything past the first "\", cut at each "\".
-// Empty components (doubled separators) are skipped so long and short names stay paired.
-std::vector<std::string_view> ComponentsAfterDrive(std::string_view path) {
-  std::vector<std::string_view> components;
-  std::size_t first = path.find('\\');
-  if (first == std::string_view::npos) return components;
-  path.remove_prefix(first + 1);
-  while (!path.empty() && components.size() < CShortcutWriter::kMaxComponents) {
-    std::size_t cut = path.find('\\');
-    std::string_view component = path.substr(0, cut);
-    if (!component.empty()) components.push_back(component);
-    if (cut == std::string_view::npos) break;
-    path.remove_prefix(cut + 1);
-  }
+// Components below the drive, split the way the platform walks a path for its
+// short form (either separator, empty components and "." skipped, ".." resolved),
+// so that long and short names stay paired even for a target typed untidily.
+std::vector<std::string> ComponentsBelowDrive(std::string_view path) {
+  std::vector<std::string> components = ParseWindowsPath(path).components;
+  if (components.size() > CShortcutWriter::kMaxComponents)
+    components.resize(CShortcutWriter::kMaxComponents);
   return components;
 }
 
@@ -51,10 +47,15 @@ void AppendText(std::vector<uint8_t>& out, std::string_view text) {
 std::optional<std::vector<uint8_t>> CShortcutWriter::ComposeShortcut(std::string_view longPath,
                                                                      std::string_view shortPath) {
   if (shortPath.size() < 3 || shortPath[1] != ':' || shortPath[2] != '\\') return std::nullopt;
-  std::string_view drive = shortPath.substr(0, 3);
-  std::vector<std::string_view> longNames = ComponentsAfterDrive(longPath);
-  std::vector<std::string_view> shortNames = ComponentsAfterDrive(shortPath);
+  // Names are written in the single-byte code page, as the shell reads them.
+  const std::string drive = Utf8ToCp1252(shortPath.substr(0, 3));
+  std::vector<std::string> longNames = ComponentsBelowDrive(longPath);
+  std::vector<std::string> shortNames = ComponentsBelowDrive(shortPath);
   shortNames.resize(longNames.size());
+  for (std::size_t i = 0; i < longNames.size(); ++i) {
+    longNames[i] = Utf8ToCp1252(longNames[i]);
+    shortNames[i] = Utf8ToCp1252(shortNames[i]);
+  }
 
   uint32_t listSize = kFixedListSize;
   for (std::size_t i = 0; i < longNames.size(); ++i) {

@@ -2,17 +2,36 @@
 #include "installer/corvane_view.h"
 #include "platform/text_encoding.h"
 
+namespace {
+
+// A product name of nothing but separators names the list of every product, not an
+// entry of it: writing there would spoil the list, deleting it would unregister all.
+bool NamesOwnRemovalKey(std::string_view productName) {
+  return productName.find_first_not_of('\\') != std::string_view::npos;
+}
+
+}  // namespace
+
 void CCorvaneView::RegisterUninstall() {
   ShowStatus(Pick(InstallerText::UninstallInfoRegister));
-  CopyFileEntry(InstallerFileName, machine_.WindowsDirectory() + "\\", UninstallerFileName,
+  std::string_view installerFile = InstallerFileNames[0];
+  for (std::string_view name : InstallerFileNames) {
+    if (machine_.FileExists(name)) {
+      installerFile = name;
+      break;
+    }
+  }
+  CopyFileEntry(installerFile, machine_.WindowsDirectory() + "\\", UninstallerFileName,
                 "NODEL", CopyKind::WindowsDirectory);
   const std::string key = std::string(UninstallKeyPrefix) + Entry(0);
   // Written whole, however long: a cut command could not start the uninstaller.
   const std::string command = "\"" + machine_.WindowsDirectory() + "\\" +
                               std::string(UninstallerFileName) + "\" \"" + destinationDir_ +
                               std::string(UninstallLogName) + "\"";
-  machine_.WriteRegistryString(RegistryRoot::LocalMachine, key, "UninstallString", command);
-  machine_.WriteRegistryString(RegistryRoot::LocalMachine, key, "DisplayName", Entry(0));
+  if (NamesOwnRemovalKey(Entry(0))) {
+    machine_.WriteRegistryString(RegistryRoot::LocalMachine, key, "UninstallString", command);
+    machine_.WriteRegistryString(RegistryRoot::LocalMachine, key, "DisplayName", Entry(0));
+  }
   uninstallLog_.append("\r\n<ENDSCRIPT>\r\n\r\n\r\n\r\n");
   WriteUninstallLog();
 }
@@ -48,7 +67,9 @@ void CCorvaneView::DoUninstall() {
     return;
   }
   RunUninstallScript();
-  machine_.DeleteRegistryKey(RegistryRoot::LocalMachine, std::string(UninstallKeyPrefix) + Entry(0));
+  if (NamesOwnRemovalKey(Entry(0)))
+    machine_.DeleteRegistryKey(RegistryRoot::LocalMachine,
+                               std::string(UninstallKeyPrefix) + Entry(0));
   DeleteListedFile(destinationDir_ + std::string(UninstallLogName));
   ShowStatus(Entry(0) + std::string(Pick(InstallerText::UninstalledSuffix)));
   StartEndTimer(0);

@@ -1,5 +1,7 @@
 #include "platform/registry_hive.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -8,6 +10,13 @@ std::string LowerCase(std::string_view text) {
   std::string result(text);
   for (char& c : result)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return result;
+}
+
+std::string UpperCase(std::string_view text) {
+  std::string result(text);
+  for (char& c : result)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return result;
 }
 
@@ -70,6 +79,17 @@ std::string_view TrimRight(std::string_view text) {
 
 }  // namespace
 
+RegistryHive::Value* RegistryHive::Key::Find(std::string_view valueName) {
+  const std::string lower = LowerCase(valueName);
+  for (Value& value : values)
+    if (LowerCase(value.name) == lower) return &value;
+  return nullptr;
+}
+
+const RegistryHive::Value* RegistryHive::Key::Find(std::string_view valueName) const {
+  return const_cast<Key*>(this)->Find(valueName);
+}
+
 std::optional<std::string> RegistryHive::CanonicalKey(std::string_view key) {
   while (!key.empty() && key.front() == '\\') key.remove_prefix(1);
   while (!key.empty() && key.back() == '\\') key.remove_suffix(1);
@@ -77,13 +97,23 @@ std::optional<std::string> RegistryHive::CanonicalKey(std::string_view key) {
   return std::string(key);
 }
 
+// Each component keeps the spelling it was created with, whatever the spelling of
+// the path that reaches it later.
 RegistryHive::Key& RegistryHive::EnsureKey(const std::string& canonical) {
-  for (std::size_t i = 0; i < canonical.size(); ++i) {
-    if (canonical[i] != '\\') continue;
-    std::string parent = canonical.substr(0, i);
-    keys_.try_emplace(LowerCase(parent), Key{parent, {}});
+  std::string spelled;
+  Key* key = nullptr;
+  std::size_t start = 0;
+  while (true) {
+    std::size_t cut = canonical.find('\\', start);
+    if (cut == std::string::npos) cut = canonical.size();
+    const std::string prefix = canonical.substr(0, cut);
+    std::string name =
+        start == 0 ? prefix : spelled + "\\" + canonical.substr(start, cut - start);
+    key = &keys_.try_emplace(LowerCase(prefix), Key{std::move(name), {}}).first->second;
+    spelled = key->name;
+    if (cut == canonical.size()) return *key;
+    start = cut + 1;
   }
-  return keys_.try_emplace(LowerCase(canonical), Key{canonical, {}}).first->second;
 }
 
 bool RegistryHive::CreateKey(std::string_view key) {
@@ -100,7 +130,12 @@ bool RegistryHive::SetString(std::string_view key, std::string_view valueName,
       value.find('\0') != std::string_view::npos)
     return false;
   Key& entry = EnsureKey(*canonical);
-  entry.values[LowerCase(valueName)] = Value{std::string(valueName), std::string(value)};
+  if (Value* existing = entry.Find(valueName)) {
+    // Setting a value again keeps its place and the spelling of its name.
+    existing->data = std::string(value);
+    return true;
+  }
+  entry.values.push_back(Value{std::string(valueName), std::string(value)});
   return true;
 }
 
@@ -110,9 +145,9 @@ std::optional<std::string> RegistryHive::GetString(std::string_view key,
   if (!canonical) return std::nullopt;
   auto found = keys_.find(LowerCase(*canonical));
   if (found == keys_.end()) return std::nullopt;
-  auto value = found->second.values.find(LowerCase(valueName));
-  if (value == found->second.values.end()) return std::nullopt;
-  return value->second.data;
+  const Value* value = found->second.Find(valueName);
+  if (value == nullptr) return std::nullopt;
+  return value->data;
 }
 
 bool RegistryHive::HasKey(std::string_view key) const {
@@ -136,21 +171,38 @@ bool RegistryHive::DeleteKey(std::string_view key) {
 }
 
 std::string RegistryHive::Serialise(std::string_view rootName) const {
-  std::string out = "REGEDIT4\n";
+  // Tree order: component by component, compared in upper case as the registry sorts.
+  std::vector<std::pair<std::vector<std::string>, const Key*>> ordered;
   for (const auto& [lower, key] : keys_) {
-    out += "\n[";
+    std::vector<std::string> components;
+    std::size_t start = 0;
+    while (!key.name.empty() && start <= key.name.size()) {
+      std::size_t cut = key.name.find('\\', start);
+      if (cut == std::string::npos) cut = key.name.size();
+      components.push_back(UpperCase(std::string_view(key.name).substr(start, cut - start)));
+      start = cut + 1;
+    }
+    ordered.emplace_back(std::move(components), &key);
+  }
+  std::sort(ordered.begin(), ordered.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+
+  std::string out = "REGEDIT4\r\n\r\n";
+  for (const auto& [components, key] : ordered) {
+    out += "[";
     out += rootName;
-    if (!key.name.empty()) out += "\\" + key.name;
-    out += "]\n";
-    for (const auto& [lowerName, value] : key.values) {
+    if (!key->name.empty()) out += "\\" + key->name;
+    out += "]\r\n";
+    for (const Value& value : key->values) {
       if (value.name.empty())
         out += '@';
       else
         AppendQuoted(out, value.name);
       out += '=';
       AppendQuoted(out, value.data);
-      out += '\n';
+      out += "\r\n";
     }
+    out += "\r\n";
   }
   return out;
 }

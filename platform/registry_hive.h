@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct RegistryParseResult;
 
@@ -22,7 +23,10 @@ class RegistryHive {
   bool DeleteKey(std::string_view key);
   bool CreateKey(std::string_view key);
 
-  // `rootName` is "HKEY_LOCAL_MACHINE" or "HKEY_CURRENT_USER".
+  // `rootName` is "HKEY_LOCAL_MACHINE" or "HKEY_CURRENT_USER". The text is laid out
+  // as the registry editor exports it: CR LF line ends, each key followed by its
+  // values and a blank line, keys in tree order (subkeys sorted without regard to
+  // case, right after their parent), values in the order they were first set.
   std::string Serialise(std::string_view rootName) const;
   static RegistryParseResult Parse(std::string_view text, std::string_view rootName);
 
@@ -33,7 +37,9 @@ class RegistryHive {
   };
   struct Key {
     std::string name;
-    std::map<std::string, Value> values;  // by lower-case name
+    std::vector<Value> values;  // in the order they were first set, as the registry keeps them
+    Value* Find(std::string_view valueName);
+    const Value* Find(std::string_view valueName) const;
   };
   static std::optional<std::string> CanonicalKey(std::string_view key);
   Key& EnsureKey(const std::string& canonical);

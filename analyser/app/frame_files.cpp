@@ -12,6 +12,7 @@ namespace {
 const QString kFilter = QStringLiteral("Ruzirivadudid (*.osc)");
 const QString kRecentGroup = QStringLiteral("Recent File List");
 constexpr char kAppTitle[] = "Sylvarine";
+const QString kUntitled = QStringLiteral("Sans titre");
 }  // namespace
 
 void CMainFrame::NewDocument() {
@@ -53,6 +54,7 @@ void CMainFrame::SaveDocumentAs() {
   QFileDialog dialog(this, QString(), documentPath_, kFilter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("osc"));
+  if (documentPath_.isEmpty()) dialog.selectFile(kUntitled + QStringLiteral(".osc"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().constFirst();
   if (SaveTo(path)) {
@@ -84,6 +86,16 @@ void CMainFrame::AddRecentFile(const QString& path) {
   QStringList files = RecentFiles();
   files.removeAll(path);
   files.prepend(path);
+  WriteRecentFiles(files);
+}
+
+void CMainFrame::RemoveRecentFile(const QString& path) {
+  QStringList files = RecentFiles();
+  files.removeAll(path);
+  WriteRecentFiles(files);
+}
+
+void CMainFrame::WriteRecentFiles(const QStringList& files) {
   QSettings& settings = profile_.Settings();
   for (int i = 0; i < kRecentFileCount; ++i) {
     const QString key = kRecentGroup + QStringLiteral("/File%1").arg(i + 1);
@@ -111,7 +123,10 @@ void CMainFrame::RebuildRecentFileActions() {
   }
   for (qsizetype i = 0; i < files.size(); ++i) {
     const auto id = CommandId::FileMru1 + static_cast<uint32_t>(i);
-    const QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName());
+    // A "&" of the name is shown, not taken for the mnemonic.
+    QString name = QFileInfo(files[i]).fileName();
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(name);
     QAction* action = CreateAction(id, "", false);
     action->setText(text);
     action->setData(id);
@@ -122,6 +137,6 @@ void CMainFrame::RebuildRecentFileActions() {
 
 void CMainFrame::UpdateTitle() {
   const QString name =
-      documentPath_.isEmpty() ? QStringLiteral("Sans titre") : QFileInfo(documentPath_).fileName();
+      documentPath_.isEmpty() ? kUntitled : QFileInfo(documentPath_).fileName();
   setWindowTitle(name + QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
 }

@@ -1,14 +1,11 @@
 // The frame's print, print preview and print setup commands, and the About box.
-#include <QCoreApplication>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QVBoxLayout>
+#include <QScreen>
 
+#include "analyser/app/about_box.h"
 #include "analyser/app/main_frame.h"
 #include "analyser/app/support/qpainter_surface.h"
 
@@ -18,10 +15,12 @@ constexpr int kPrinterWidth = 2400, kPrinterHeight = 1800;
 constexpr int kPrinterDpi = 300;  // 2400 units are 8 inches: the page's printable width
 }  // namespace
 
-void CMainFrame::PaintForPrinter(QPrinter& printer) {
-  QPainter painter(&printer);
+bool CMainFrame::PaintForPrinter(QPrinter& printer) {
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;  // an unwritable output file, a gone printer
   QPainterSurface surface(painter, QRect(0, 0, kPrinterWidth, kPrinterHeight));
   view_->OnDraw(surface);
+  return painter.end();
 }
 
 static std::unique_ptr<QPrinter> MakePrinter() {
@@ -42,8 +41,15 @@ void CMainFrame::Print() {
   if (accepted) {
     printer.setResolution(kPrinterDpi);
     view_->OnBeginPrinting();
-    PaintForPrinter(printer);
+    const bool printed = PaintForPrinter(printer);
     view_->OnEndPrinting();
+    if (!printed) {
+      const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
+                                                               : printer.outputFileName();
+      const QString text = QStringLiteral("Impossible d'imprimer sur %1.").arg(where);
+      messages_.ShowMessage(text.toStdString(), "Sylvarine", MessageIcon::Warning,
+                            MessageButtons::Ok, true);
+    }
   }
   viewWidget_->update();
 }
@@ -52,6 +58,11 @@ void CMainFrame::PrintPreview() {
   if (!printer_) printer_ = MakePrinter();
   view_->OnPreparePrinting([] { return true; });
   QPrintPreviewDialog preview(printer_.get(), this);
+  // Wide enough for the whole toolbar: its print button would otherwise hide behind "»".
+  if (const QScreen* screen = this->screen()) {
+    const QRect area = screen->availableGeometry();
+    preview.resize(area.width() * 9 / 10, area.height() * 9 / 10);
+  }
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
     view_->OnBeginPrinting();
     PaintForPrinter(*printer);
@@ -67,25 +78,4 @@ void CMainFrame::PrintSetup() {
   dialog.exec();
 }
 
-void CMainFrame::ShowAbout() {
-  QDialog about(this);
-  about.setWindowTitle(QStringLiteral("A propos de L'Dodiravadovu Duzav"));
-  auto* layout = new QVBoxLayout(&about);
-  auto* icon = new QLabel;
-  icon->setPixmap(windowIcon().pixmap(32, 32));
-  auto* picture = new QLabel;
-  picture->setPixmap(windowIcon().pixmap(96, 96));
-  picture->setFrameShape(QFrame::Box);
-  picture->setAlignment(Qt::AlignCenter);
-  auto* text = new QLabel(QStringLiteral("%1 version %2")
-                              .arg(QCoreApplication::applicationName(),
-                                   QCoreApplication::applicationVersion()));
-  text->setAlignment(Qt::AlignCenter);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
-  connect(buttons, &QDialogButtonBox::accepted, &about, &QDialog::accept);
-  layout->addWidget(icon);
-  layout->addWidget(picture);
-  layout->addWidget(text);
-  layout->addWidget(buttons);
-  about.exec();
-}
+void CMainFrame::ShowAbout() { ShowAboutBox(this); }

@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "analyser/app/settings_commands.h"
@@ -16,6 +17,8 @@
 #include "analyser/view/menu_table.h"
 
 namespace {
+
+constexpr int kFrameSettleMs = 300;
 
 QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -69,7 +72,7 @@ QAction* CMainFrame::ActionFor(uint32_t commandId) const {
 
 QAction* CMainFrame::CreateAction(uint32_t commandId, const char* text, bool checkable) {
   auto* action = new QAction(QString::fromUtf8(text), this);
-  action->setCheckable(checkable);
+  if (checkable) checkedByRule_.insert(commandId);
   action->setStatusTip(Utf8(StatusPrompt(commandId)));
   action->setToolTip(Utf8(Tooltip(commandId)));
   connect(action, &QAction::triggered, this, [this, commandId] { RunCommand(commandId); });
@@ -87,8 +90,13 @@ void CMainFrame::BuildMenus() {
                              : menuBar()->addMenu(QString::fromUtf8(item.text));
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCheckMarks);
         if (item.depth == 0) {
-          connect(menu, &QMenu::aboutToShow, this, [this] { ShowMenuPromptOverWholeBar(true); });
-          connect(menu, &QMenu::aboutToHide, this, [this] { ShowMenuPromptOverWholeBar(false); });
+          // Moving from one menu to the next may show the new one before hiding the old.
+          connect(menu, &QMenu::aboutToShow, this, [this] {
+            if (openMenus_++ == 0) ShowMenuPromptOverWholeBar(true);
+          });
+          connect(menu, &QMenu::aboutToHide, this, [this] {
+            if (openMenus_ > 0 && --openMenus_ == 0) ShowMenuPromptOverWholeBar(false);
+          });
         }
         stack[item.depth] = menu;
         if (item.depth == 0 && fileMenu_ == nullptr) fileMenu_ = menu;
@@ -103,15 +111,26 @@ void CMainFrame::BuildMenus() {
         break;
       case MenuItemKind::Command: {
         QAction* action = CreateAction(item.commandId, item.text, item.checkable);
-        action->setChecked(item.initiallyChecked);
+        ShowCheckMark(action, item.initiallyChecked);
         parent->addAction(action);
         break;
       }
     }
   }
-  for (const Accelerator& accelerator : Accelerators())
-    if (QAction* action = ActionFor(accelerator.commandId))
-      action->setShortcut(QKeySequence(QString::fromLatin1(accelerator.keys)));
+  for (const Accelerator& accelerator : Accelerators()) {
+    QAction* action = ActionFor(accelerator.commandId);
+    if (action == nullptr) continue;
+    const QKeySequence keys(QString::fromLatin1(accelerator.keys));
+    if (action->text().contains(QLatin1Char('\t'))) {
+      action->setShortcut(keys);
+      continue;
+    }
+    // A key the item's text does not name: the menu must not show it either.
+    auto* key = new QAction(this);
+    key->setShortcut(keys);
+    connect(key, &QAction::triggered, action, &QAction::trigger);
+    addAction(key);
+  }
   connect(fileMenu_, &QMenu::aboutToShow, this, &CMainFrame::RebuildRecentFileActions);
   RebuildRecentFileActions();
 }
@@ -132,6 +151,7 @@ void CMainFrame::BuildToolbar() {
     QAction* action = ActionFor(entry.commandId);
     if (action == nullptr) continue;
     action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.iconName))));
+    action->setIconVisibleInMenu(false);  // an icon would stand in for the check mark
     toolbar_->addAction(action);
   }
   addToolBar(Qt::TopToolBarArea, toolbar_);
@@ -163,6 +183,8 @@ void CMainFrame::RefreshDateAndTime() {
 
 void CMainFrame::ShowMenuPromptOverWholeBar(bool overWholeBar) {
   for (QWidget* pane : permanentPanes_) pane->setVisible(!overWholeBar);
+  // A highlighted submenu or separator has no prompt: pane 0 stays empty meanwhile.
+  idlePrompt_->setVisible(!overWholeBar);
   if (!overWholeBar) statusBar()->clearMessage();
 }
 
@@ -173,15 +195,23 @@ void CMainFrame::timerEvent(QTimerEvent* event) {
   UpdateCheckMarks();
 }
 
+// Only a checked item is checkable: an unchecked one shows no empty box beside its text,
+// and its toolbar button stays a plain button.
+void CMainFrame::ShowCheckMark(QAction* action, bool checked) {
+  action->setCheckable(checked);
+  action->setChecked(checked);
+}
+
 void CMainFrame::UpdateCheckMarks() {
-  for (const auto& [id, action] : actions_) {
-    if (!action->isCheckable()) continue;
+  for (const uint32_t id : checkedByRule_) {
+    QAction* action = ActionFor(id);
+    if (action == nullptr) continue;
     if (id == CommandId::ViewToolbar)
-      action->setChecked(toolbar_ == nullptr || !toolbar_->isHidden());
+      ShowCheckMark(action, toolbar_ == nullptr || !toolbar_->isHidden());
     else if (id == CommandId::ViewStatusBar)
-      action->setChecked(!statusBar()->isHidden());
+      ShowCheckMark(action, !statusBar()->isHidden());
     else
-      action->setChecked(view_->IsChecked(id));
+      ShowCheckMark(action, view_->IsChecked(id));
   }
 }
 
@@ -190,7 +220,8 @@ void CMainFrame::RunCommand(uint32_t commandId) {
   if (commandId >= FileMru1 && commandId < FileMru1 + kRecentFileCount) {
     const QStringList recent = RecentFiles();
     const auto index = static_cast<qsizetype>(commandId - FileMru1);
-    if (index < recent.size()) OpenSnapshot(recent[index]);
+    // An entry that no longer opens leaves the list.
+    if (index < recent.size() && !OpenSnapshot(recent[index])) RemoveRecentFile(recent[index]);
     return;
   }
   switch (commandId) {
@@ -221,6 +252,21 @@ void CMainFrame::PlaceAndShow() {
   resize(kFrameWidth, kFrameHeight);
   move(screenArea.left() + placed.left, screenArea.top() + placed.top);
   show();
+  // The window manager's frame is known only once the window is up; the 800 x 572
+  // include it, so the client area shrinks by its margins.
+  connect(viewWidget_, &CViewWidget::firstPaint, this, [this] {
+    FitFrameToPlacement();
+    QTimer::singleShot(kFrameSettleMs, this, &CMainFrame::FitFrameToPlacement);
+  });
+}
+
+void CMainFrame::FitFrameToPlacement() {
+  const QSize margins = frameGeometry().size() - geometry().size();
+  if (margins.width() < 0 || margins.height() < 0 || margins.width() > kFrameWidth / 4 ||
+      margins.height() > kFrameHeight / 4)
+    return;  // not a frame's margins: leave the client size alone
+  const QSize client(kFrameWidth - margins.width(), kFrameHeight - margins.height());
+  if (size() != client) resize(client);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

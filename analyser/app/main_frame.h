@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "analyser/app/qt_view_host.h"
 #include "analyser/app/view_widget.h"
@@ -46,7 +47,9 @@ class CMainFrame : public QMainWindow {
   QAction* CreateAction(uint32_t commandId, const char* text, bool checkable);
   void RunCommand(uint32_t commandId);
   void UpdateCheckMarks();
+  static void ShowCheckMark(QAction* action, bool checked);
   void ShowMenuPromptOverWholeBar(bool overWholeBar);
+  void FitFrameToPlacement();
   void RefreshDateAndTime();
 
   // File commands (frame_files.cpp).
@@ -56,6 +59,8 @@ class CMainFrame : public QMainWindow {
   void SaveDocumentAs();
   bool SaveTo(const QString& path);
   void AddRecentFile(const QString& path);
+  void RemoveRecentFile(const QString& path);
+  void WriteRecentFiles(const QStringList& files);
   QStringList RecentFiles() const;
   void RebuildRecentFileActions();
   void UpdateTitle();
@@ -64,7 +69,7 @@ class CMainFrame : public QMainWindow {
   void Print();
   void PrintPreview();
   void PrintSetup();
-  void PaintForPrinter(QPrinter& printer);
+  bool PaintForPrinter(QPrinter& printer);  // false when the printer would not start
   void ShowAbout();
 
   CSylvarineDoc& document_;
@@ -77,12 +82,14 @@ class CMainFrame : public QMainWindow {
   bool viewDestroyed_ = false;
 
   std::map<uint32_t, QAction*> actions_;
+  std::set<uint32_t> checkedByRule_;  // items whose check mark follows a rule
   QMenu* fileMenu_ = nullptr;
   QAction* recentAnchor_ = nullptr;  // the separator that follows the recent files
   QList<QAction*> recentActions_;
   QToolBar* toolbar_ = nullptr;
   QLabel* idlePrompt_ = nullptr;
   QList<QWidget*> permanentPanes_;
+  int openMenus_ = 0;  // top-level menus shown
   QLabel* datePane_ = nullptr;
   QLabel* timePane_ = nullptr;
   QBasicTimer statusClock_;

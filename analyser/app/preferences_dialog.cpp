@@ -1,7 +1,6 @@
 #include "analyser/app/preferences_dialog.h"
 
 #include <QColorDialog>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -46,25 +45,16 @@ constexpr int kThicknessY[kThicknessChoices] = {101, 113, 127, 140, 153};
 PreferencesDialog::PreferencesDialog(PreferencesModel& model, QWidget* parent)
     : QDialog(parent), model_(model) {
   setWindowTitle(QString::fromUtf8("Préférences"));
-  QFont dialogFont(QStringLiteral("MS Sans Serif"), 8);
-  dialogFont.setStyleHint(QFont::SansSerif);
-  setFont(dialogFont);
-  // The platform's average character width: the alphabet's extent over 52, rounded.
-  const QFontMetrics metrics(font());
-  const int alphabet = metrics.horizontalAdvance(
-      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-  averageCharWidth_ = (alphabet / 26 + 1) / 2;
-  charHeight_ = metrics.height();
+  setWindowFlags(kTemplateDialogFlags);
+  setFont(DialogTemplateFont());
+  units_ = DialogUnits(font());
   setFixedSize(FromDialogUnits(0, 0, kDialogWidthDu, kDialogHeightDu).size());
   BuildControls();
   ResynchroniseRadios();
 }
 
 QRect PreferencesDialog::FromDialogUnits(int x, int y, int width, int height) const {
-  const int left = x * averageCharWidth_ / 4, top = y * charHeight_ / 8;
-  const int right = (x + width) * averageCharWidth_ / 4;
-  const int bottom = (y + height) * charHeight_ / 8;
-  return QRect(left, top, right - left, bottom - top);
+  return units_.ToPixels(x, y, width, height);
 }
 
 QWidget* PreferencesDialog::Control(int32_t controlId) const {
@@ -85,6 +75,11 @@ QWidget* PreferencesDialog::Place(QWidget* widget, int32_t controlId, int x, int
 
 void PreferencesDialog::AddGroup(const char* title, int x, int y, int width, int height) {
   auto* group = new QGroupBox(QString::fromUtf8(title), this);
+  // The template's frames run through the middle of their title, as on Windows; Qt's own
+  // start below it, where the template has already put the first control.
+  group->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); margin-top: 0.5em; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 0.5em; padding: 0 2px; }"));
   Place(group, 0, x, y, width, height);
   group->lower();  // a frame behind the controls it encloses
 }

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <array>
 
+#include "analyser/app/dialog_units.h"
 #include "analyser/settings/preferences_logic.h"
 
 class QRadioButton;
@@ -30,7 +31,6 @@ class PreferencesDialog : public QDialog {
   void ResynchroniseRadios();
 
   PreferencesModel& model_;
-  int averageCharWidth_ = 0;
-  int charHeight_ = 0;
+  DialogUnits units_{QFont()};
   std::array<QRadioButton*, kThicknessChoices> radios_{};
 };

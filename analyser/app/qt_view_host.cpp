@@ -23,7 +23,8 @@ bool QtTimerService::Lookup(int qtTimerId, uint32_t& id) const {
 }
 
 void WidgetInvalidation::Invalidate(const Rect* area, bool) {
-  // The view paints every pixel it owns, so erasing first would only flicker.
+  // Every repaint starts from the erased background (CViewWidget), so the flag needs no
+  // handling of its own.
   if (!widget_) return;
   if (area == nullptr) {
     widget_->update();

@@ -1,19 +1,27 @@
 #include "analyser/app/view_widget.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "analyser/app/support/qpainter_surface.h"
 #include "analyser/view/sylvarine_view.h"
 
+namespace {
+// The erased window background: what shows where the view draws nothing (the panel's
+// interior, the spectrograph's background). osctool's pictures start from the same white.
+const QColor kErasedBackground = Qt::white;
+}  // namespace
+
 CViewWidget::CViewWidget(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_OpaquePaintEvent);  // the view fills what it is asked to repaint
+  setAttribute(Qt::WA_OpaquePaintEvent);  // erased here, in the view's own colour
   setMinimumSize(200, 150);
 }
 
-void CViewWidget::paintEvent(QPaintEvent*) {
-  if (view_ == nullptr) return;
+void CViewWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
+  painter.fillRect(event->rect(), kErasedBackground);
+  if (view_ == nullptr) return;
   {
     QPainterSurface surface(painter, rect());
     view_->OnDraw(surface);

@@ -1,7 +1,6 @@
 // The spectrograph: both channels' spectra on a logarithmic frequency axis,
 // anchored to the middle and the bottom of the client area.
 #include "analyser/display/display_parts.h"
-#include "analyser/display/drawable_coordinate.h"
 #include "analyser/display/drawing_surface.h"
 #include "analyser/view/sylvarine_view.h"
 
@@ -42,9 +41,16 @@ SpectrographLayout LayoutFor(int32_t height) {
   return {true, 100, 295, kLargeDecibelOffsets};
 }
 
+// The curve's arithmetic is 32-bit and wraps, like every integer of the analyser:
+// a spectrum worked out from extreme snapshot values then lands where it lands everywhere.
+constexpr int32_t Wrapped(int64_t value) {
+  return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
+}
+
+// Three quarters: multiply first, then divide truncating toward zero.
 int32_t CurveHeight(const SpectrographLayout& layout, int32_t value) {
   if (layout.large) return value;
-  return static_cast<int32_t>(int64_t{value} * 3 / 4);
+  return Wrapped(int64_t{value} * 3) / 4;
 }
 
 // One vertical line of a plot, `reference` being H or H/2.
@@ -76,8 +82,8 @@ void DrawCurve(DrawingSurface& surface, const SpectrographLayout& layout, int32_
   surface.MoveTo(left, baseline);
   for (int32_t bin = kFirstBin; bin <= kLastBin; ++bin) {
     if (displaySpectrum[bin] > kSpectrumCeiling) displaySpectrum[bin] = kSpectrumCeiling;
-    const int64_t y = int64_t{baseline} - CurveHeight(layout, displaySpectrum[bin]);
-    surface.LineTo(left + kBinWidth * bin, ToDrawable(y));
+    const int32_t y = Wrapped(int64_t{baseline} - CurveHeight(layout, displaySpectrum[bin]));
+    surface.LineTo(left + kBinWidth * bin, y);
   }
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <limits>
 
+#include "analyser/spectrum/wrapping_arithmetic.h"
 #include "analyser/view/sylvarine_view.h"
 
 namespace {
@@ -14,15 +14,6 @@ constexpr int kHistogramDivisor = 10;
 constexpr int kWeightingPasses = 5;
 constexpr int kWeightingDivisor = 75;
 constexpr int32_t kCompressionSpan = 256;
-
-// Values a capture produces (-127..128) never come near these limits, so results for them
-// are exactly the 32-bit formulas; a snapshot holding extreme values saturates instead of
-// overflowing.
-int32_t SaturateToInt32(int64_t value) {
-  constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
-  constexpr int64_t kMin = std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(std::clamp(value, kMin, kMax));
-}
 
 void BuildRangeTables(SpectrumWorkingArrays& work) {
   std::copy(work.workingSamples, work.workingSamples + kSampleSlots, work.rangeMax[0]);
@@ -52,19 +43,20 @@ int FirstBeyond(const SpectrumWorkingArrays& work, int start, int32_t level) {
   return k;
 }
 
-int64_t SwingOver(const SpectrumWorkingArrays& work, int first, int last) {
+// Maximum minus minimum of x[first..last]; a swing beyond 32 bits wraps.
+int32_t SwingOver(const SpectrumWorkingArrays& work, int first, int last) {
   const int level = static_cast<int>(std::bit_width(static_cast<unsigned>(last - first + 1))) - 1;
   const int second = last + 1 - (1 << level);
   const int32_t high = std::max(work.rangeMax[level][first], work.rangeMax[level][second]);
   const int32_t low = std::min(work.rangeMin[level][first], work.rangeMin[level][second]);
-  return static_cast<int64_t>(high) - static_cast<int64_t>(low);
+  return WrappingSubtract(high, low);
 }
 
 // Start i at level v, rising: phase A stays at or above v and ends before the first sample
 // below it (index a); phase B stays at or below v and ends before the first sample above it
 // (index b). The period is i .. b-1; a scan that would reach the last slot finds none, which
 // is the case exactly when b lies past it. Falling starts mirror this.
-int32_t MeasurePeriod(const SpectrumWorkingArrays& work, int i, int64_t& swing) {
+int32_t MeasurePeriod(const SpectrumWorkingArrays& work, int i, int32_t& swing) {
   const int32_t* x = work.workingSamples;
   const int32_t v = x[i];
   if (x[i + 2] == v) return 0;
@@ -81,7 +73,7 @@ void MeasureAllPeriods(SpectrumWorkingArrays& work) {
   BuildRangeTables(work);
   // The last start's look-ahead sample lies outside the block.
   for (int i = 0; i < kLastSlot - 1; ++i) {
-    int64_t swing = 0;
+    int32_t swing = 0;
     work.periodLength[i] = MeasurePeriod(work, i, swing);
     work.peakToPeak[i] = work.periodLength[i] != 0 ? swing : 0;
   }
@@ -90,10 +82,13 @@ void MeasureAllPeriods(SpectrumWorkingArrays& work) {
 }
 
 void BuildHistogram(SpectrumWorkingArrays& work) {
-  std::fill(std::begin(work.periodHistogram), std::end(work.periodHistogram), int64_t{0});
-  for (int i = 0; i < kLastSlot; ++i)
-    if (work.periodLength[i] != 0) work.periodHistogram[work.periodLength[i]] += work.peakToPeak[i];
-  for (int64_t& entry : work.periodHistogram) entry /= kHistogramDivisor;
+  std::fill(std::begin(work.periodHistogram), std::end(work.periodHistogram), 0);
+  for (int i = 0; i < kLastSlot; ++i) {
+    if (work.periodLength[i] == 0) continue;
+    int32_t& entry = work.periodHistogram[work.periodLength[i]];
+    entry = WrappingAdd(entry, work.peakToPeak[i]);
+  }
+  for (int32_t& entry : work.periodHistogram) entry /= kHistogramDivisor;
 }
 
 void FoldIntoBins(SpectrumWorkingArrays& work) {
@@ -104,9 +99,10 @@ void FoldIntoBins(SpectrumWorkingArrays& work) {
     int32_t lo = kBinBoundaries[g];
     const int decades = g <= 4 ? 4 : 3;
     for (int d = 0; d < decades; ++d) {
-      int64_t largest = 0;
+      // Starts from the cleared bin: a range of wrapped, negative entries gives 0.
+      int32_t largest = 0;
       for (int32_t k = lo + 1; k <= hi; ++k) largest = std::max(largest, work.periodHistogram[k]);
-      bins[g + 20 * d] = SaturateToInt32(largest);
+      bins[g + 20 * d] = largest;
       hi /= 10;
       lo /= 10;
     }
@@ -114,9 +110,7 @@ void FoldIntoBins(SpectrumWorkingArrays& work) {
   bins[1] = bins[2] = bins[3] = 0;  // below about 14 Hz
 }
 
-int32_t MeanOf(int32_t a, int32_t b) {
-  return SaturateToInt32((static_cast<int64_t>(a) + static_cast<int64_t>(b)) / 2);
-}
+int32_t MeanOf(int32_t a, int32_t b) { return WrappingAdd(a, b) / 2; }
 
 void FillEmptyBins(int32_t* bins) {
   bins[56] = MeanOf(bins[55], bins[57]);
@@ -129,7 +123,7 @@ void FillEmptyBins(int32_t* bins) {
 void WeightFrequencies(int32_t* bins) {
   for (int pass = 0; pass < kWeightingPasses; ++pass)
     for (int k = 0; k < kSpectrumBins; ++k)
-      bins[k] = SaturateToInt32(static_cast<int64_t>(bins[k]) * (100 - k) / kWeightingDivisor);
+      bins[k] = WrappingMultiply(bins[k], 100 - k) / kWeightingDivisor;
 }
 
 void Integrate(const ViewState& state, const int32_t* bins, int32_t* integrated) {
@@ -138,10 +132,10 @@ void Integrate(const ViewState& state, const int32_t* bins, int32_t* integrated)
     return;
   }
   // N is 1, 3 or 5 through the commands; a zero would otherwise divide by zero.
-  const int64_t n = std::max<int64_t>(state.integrationDepth, 1);
+  const int32_t n = std::max<int32_t>(state.integrationDepth, 1);
   for (int k = 0; k < kSpectrumBins; ++k) {
-    const int64_t old = integrated[k];
-    integrated[k] = SaturateToInt32(old + bins[k] / n - old / (n + 1));
+    const int32_t old = integrated[k];
+    integrated[k] = WrappingSubtract(WrappingAdd(old, bins[k] / n), old / (n + 1));
   }
 }
 

@@ -8,13 +8,12 @@ constexpr int kHistogramSlots = 4411;  // period lengths 0..4410
 constexpr int kRangeLevels = 12;       // 2^11 <= 4020 < 2^12
 
 // Scratch arrays of one analysis; nothing carries over between runs.
-// Swings and their sums are 64-bit: a loaded snapshot may hold any 32-bit values,
-// and max - min or a sum of 4019 swings would not fit in 32 bits.
+// Everything is 32-bit: swings and sums of a snapshot's extreme values wrap.
 struct SpectrumWorkingArrays {
   int32_t workingSamples[kSampleSlots] = {};
   int32_t periodLength[kSampleSlots] = {};
-  int64_t peakToPeak[kSampleSlots] = {};
-  int64_t periodHistogram[kHistogramSlots] = {};
+  int32_t peakToPeak[kSampleSlots] = {};
+  int32_t periodHistogram[kHistogramSlots] = {};
   int32_t spectrumBins[kSpectrumBins] = {};
   // rangeMax[L][k] and rangeMin[L][k]: extremes of workingSamples[k .. k + 2^L - 1],
   // filled where that range lies inside the block. They let each start position find

@@ -100,6 +100,8 @@ MessageAnswer CorvaneWindow::ShowMessageBox(std::string_view text, MessageButton
                   FromUtf8(InstallerWindow::MessageCaption), FromUtf8(text),
                   question ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
                   isVisible() ? this : nullptr);
+  // Texts carry paths and script entries: never taken for markup.
+  box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
   const int pressed = box.exec();
   if (!question) return MessageAnswer::Ok;

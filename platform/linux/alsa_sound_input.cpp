@@ -55,6 +55,17 @@ int32_t Configure(snd_pcm_t* pcm) {
 
 bool IsRecoverable(long rc) { return rc == -EPIPE || rc == -ESTRPIPE || rc == -EINTR; }
 
+// snd_pcm_recover without its wait for a suspended device to come back: this runs on the
+// user-interface thread, which must never sleep. A stream left prepared is started again.
+int RecoverWithoutWaiting(snd_pcm_t* pcm, long error) {
+  if (error == -EINTR) return 0;
+  int rc = -1;
+  if (error == -ESTRPIPE) rc = snd_pcm_resume(pcm);
+  if (rc < 0) rc = snd_pcm_prepare(pcm);
+  if (rc >= 0 && snd_pcm_state(pcm) == SND_PCM_STATE_PREPARED) rc = snd_pcm_start(pcm);
+  return rc;
+}
+
 }  // namespace
 
 AlsaSoundInput::AlsaSoundInput(std::string deviceName, Clock clock)
@@ -128,19 +139,22 @@ int32_t AlsaSoundInput::RunFreshOrDiscard() {
   if (avail < 0 && !IsRecoverable(avail)) return static_cast<int32_t>(avail);
   switch (snd_pcm_state(pcm_)) {
     case SND_PCM_STATE_RUNNING:
-      break;
+      return DiscardBuffered();
     case SND_PCM_STATE_PREPARED:
       return snd_pcm_start(pcm_) < 0 ? Restart() : 0;
     case SND_PCM_STATE_DISCONNECTED:
       return -ENODEV;
     case SND_PCM_STATE_SUSPENDED: {
-      const int rc = snd_pcm_recover(pcm_, -ESTRPIPE, 1);
-      if (rc < 0) return rc;
-      return Restart();
+      // A resumed stream runs on with what it held before the suspension.
+      const int rc = RecoverWithoutWaiting(pcm_, -ESTRPIPE);
+      return rc < 0 ? rc : DiscardBuffered();
     }
     default:  // setup, xrun, draining, paused
       return Restart();
   }
+}
+
+int32_t AlsaSoundInput::DiscardBuffered() {
   const long frames = static_cast<long>(sizeof discard_ / kBytesPerFrame);
   for (int round = 0; round < kMaxReadRounds; ++round) {
     const long n = ReadAvailable(discard_, frames);
@@ -164,8 +178,7 @@ long AlsaSoundInput::ReadAvailable(uint8_t* into, long frames) {
     if (n == 0 || n == -EAGAIN) break;
     if (!IsRecoverable(n)) return n;
     // An overrun loses sound, not the device: recover and go on recording.
-    int rc = snd_pcm_recover(pcm_, static_cast<int>(n), 1);
-    if (rc >= 0 && snd_pcm_state(pcm_) == SND_PCM_STATE_PREPARED) rc = snd_pcm_start(pcm_);
+    const int rc = RecoverWithoutWaiting(pcm_, n);
     if (rc < 0) return rc;
   }
   return total;

@@ -36,6 +36,7 @@ class AlsaSoundInput : public ISoundInput {
  private:
   std::chrono::steady_clock::time_point Now() const;
   int32_t RunFreshOrDiscard();
+  int32_t DiscardBuffered();
   int32_t Restart();
   // Reads at most `frames` into `into`; returns frames read or a negative error.
   long ReadAvailable(uint8_t* into, long frames);

@@ -196,7 +196,14 @@ bool HostMachine::CreateDirectory(std::string_view path) {
 
 bool HostMachine::DeleteFile(std::string_view path) {
   auto host = HostPath(path);
-  return host && !QFileInfo(*host).isDir() && QFile::remove(*host);
+  if (!host) return false;
+  const QFileInfo info(*host);
+  // A file without any write permission is read-only, and read-only files are not
+  // deleted; the mode bits decide, not access(), which lets root write anything.
+  constexpr QFileDevice::Permissions kWriteBits =
+      QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  if (!info.exists() || info.isDir() || !(info.permissions() & kWriteBits)) return false;
+  return QFile::remove(*host);
 }
 
 bool HostMachine::ShortPathName(std::string_view path, std::string& shortPath) {

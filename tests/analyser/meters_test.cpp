@@ -145,4 +145,27 @@ TEST_F(MetersTest, VuScreenWritesItsAreasAndDrawsItsFramesAndLabels) {
                                                  "db@185,172"}));
 }
 
+TEST_F(MetersTest, BargraphScreenDrawsItsColumnsAndLabelsInOrder) {
+  FillChannels(0, 0);
+  State().bargraphBackgroundColour = 0x123456;
+  Draw(DisplayFamily::Bargraphs);
+  std::vector<std::string> texts;
+  for (const auto& t : surface.Texts())
+    texts.push_back(t.text + "@" + std::to_string(t.x) + "," + std::to_string(t.y));
+  EXPECT_EQ(texts, (std::vector<std::string>{
+                       "GAUCHE@150,420", "DROITE@550,420", "+3@216,102", " 0@216,158",
+                       "-6@216,257", "-20@216,354", "+3@616,102", " 0@616,158", "-6@616,257",
+                       "-20@616,354", "db@395,100"}));
+  // Background, button face, then the left column, the right column and the masks.
+  std::vector<std::string> columns;
+  for (const Fill& f : surface.Fills())
+    if (f.colour != 0x123456 && f.colour != surface.ButtonFaceColour())
+      columns.push_back(std::to_string(f.colour) + "@" + std::to_string(f.x) + "," +
+                        std::to_string(f.y) + "," + std::to_string(f.height));
+  EXPECT_EQ(columns, (std::vector<std::string>{
+                         "65280@184,242,154", "65535@184,178,64", "255@184,122,56",
+                         "65280@584,242,154", "65535@584,178,64", "255@584,122,56",
+                         "16777215@184,122,256", "16777215@584,122,256"}));
+}
+
 }  // namespace

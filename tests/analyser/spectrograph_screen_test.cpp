@@ -108,3 +108,24 @@ TEST_F(SpectrographScreenTest, BinsOnlyOneToSixtySevenAreDrawn) {
 }
 
 }  // namespace
+
+namespace {
+
+// Heights and positions are 32-bit and wrap, so a wrapped spectrum value is
+// drawn where the same arithmetic puts it on every build.
+TEST_F(SpectrographScreenTest, CurveArithmeticWrapsInThirtyTwoBits) {
+  Left()[5] = INT32_MIN;
+  Left()[6] = -(1 << 30);
+  Left()[7] = -7;  // three quarters of -7 truncates toward zero: -5
+  RecordingSurface s = Draw(600);
+  auto curve = LeftCurve(s);
+  EXPECT_EQ(curve[4].to.y, 570 + (1 << 29));        // INT32_MIN * 3 wraps back to INT32_MIN
+  EXPECT_EQ(curve[5].to.y, 570 - (1 << 28));        // -2^30 * 3 wraps to +2^30
+  EXPECT_EQ(curve[6].to.y, 575);
+  s = Draw(601);
+  curve = LeftCurve(s);
+  EXPECT_EQ(curve[4].to.y, 571 + INT32_MIN);        // 571 - INT32_MIN wraps
+  EXPECT_EQ(curve[5].to.y, 571 + (1 << 30));
+}
+
+}  // namespace

@@ -14,7 +14,7 @@ namespace {
 
 struct Measured {
   int32_t length;
-  int64_t swing;
+  int32_t swing;
 };
 
 // The scan as the measurement is defined: j walks one sample at a time.
@@ -33,7 +33,8 @@ Measured ScanPeriod(const int32_t* x, int i) {
     if (++j == kLast) return {0, 0};
   const int32_t high = *std::max_element(x + i, x + j + 1);
   const int32_t low = *std::min_element(x + i, x + j + 1);
-  return {j - i, static_cast<int64_t>(high) - low};
+  // The swing is a 32-bit difference: beyond 32 bits it wraps.
+  return {j - i, static_cast<int32_t>(static_cast<uint32_t>(high) - static_cast<uint32_t>(low))};
 }
 
 void ExpectSameAsScan(ViewState& state, const char* what) {

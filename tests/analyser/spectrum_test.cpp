@@ -205,7 +205,7 @@ TEST(SpectrumAnalysis, NoiseFoldsIntoTheTabulatedRangesThenFillsAndWeights) {
     int64_t expected[kSpectrumBins] = {};
     for (const Range& r : kBinRanges)
       for (int k = r.lo; k <= r.hi; ++k)
-        expected[r.bin] = std::max(expected[r.bin], work.periodHistogram[k]);
+        expected[r.bin] = std::max(expected[r.bin], int64_t{work.periodHistogram[k]});
     expected[56] = (expected[55] + expected[57]) / 2;
     expected[60] = (expected[59] + expected[61]) / 2;
     expected[63] = expected[62] = (expected[61] + expected[64]) / 2;

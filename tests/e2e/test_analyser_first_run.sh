@@ -19,6 +19,8 @@ wait_for_analyser_window
 [[ $WIN_X == 112 && $WIN_Y == 98 ]] || fail "window at $WIN_X,$WIN_Y"
 screenshot shot.png
 [[ $(pixel_at $((WIN_X + 5)) $((VIEW_Y + 5)) shot.png) == 192,192,192 ]] || fail "no grey margin"
+# The settings panel's interior is the erased background, not what the screen held before.
+(($(count_colour shot.png 700 120 60 250 '#FFFFFF') > 10000)) || fail "the panel is not erased"
 
 # Measurement while the device is missing: Marche gives the fault message, once.
 xdotool key --clearmodifiers alt+m

@@ -8,7 +8,9 @@ empty="$E2E_TMP/empty"
 mkdir -p "$empty"
 bilingual="message: Can't find setup information file ! / Impossible de trouver le fichier d'informations !"
 
-for argument in "" "$empty/absent.inf"; do
+# No argument, or one naming a file that opens but is no script.
+printf '<Sylvarine><FR><instal>' >"$empty/nosignature.inf"
+for argument in "" "$empty/nosignature.inf"; do
   start_in "$empty" "$MEDIUM/setup" ${argument:+"$argument"}
   wait_line "$bilingual"
   press_in 'Corvane...' Return
@@ -16,4 +18,13 @@ for argument in "" "$empty/absent.inf"; do
   expect_status 1
   statuses | tail -1 | grep -qxF 'Exit...' || fail "last status is not Exit..."
 done
+
+# An argument that cannot be opened ends the program at start-up, before any script is read.
+absent="Z:${empty//\//\\}\\absent.inf"
+start_in "$empty" "$MEDIUM/setup" "\"$empty/absent.inf\""
+wait_line "message: Can't open $absent ! / Impossible d'ouvrir $absent !"
+press_in 'Corvane...' Return
+wait_end
+expect_status 1
+[[ -z "$(statuses)" ]] || fail "statuses shown although the program ended at start-up"
 echo PASS

@@ -9,7 +9,7 @@ run_quiet "$MEDIUM" ./setup
 expect_status 0
 
 # "C:\WINDOWS\CRVunins.exe" "C:\Sylvarine\uninst.inf", as the registry holds it.
-command=$(sed -n 's/^"UninstallString"="\(.*\)"$/\1/p' "$HKLM" | sed 's/\\\\/\\/g; s/\\"/"/g')
+command=$(tr -d '\r' <"$HKLM" | sed -n 's/^"UninstallString"="\(.*\)"$/\1/p' | sed 's/\\\\/\\/g; s/\\"/"/g')
 [[ "$command" == '"C:\WINDOWS\CRVunins.exe" "C:\Sylvarine\uninst.inf"' ]] ||
   fail "unexpected UninstallString: $command"
 log_argument=${command#*\" \"}

@@ -7,8 +7,11 @@
 #include <QPalette>
 #include <cstring>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "analyser/app/support/qpainter_surface.h"
+#include "analyser/app/support/thin_line.h"
 
 namespace {
 
@@ -122,8 +125,9 @@ TEST_F(QPainterSurfaceTest, DottedPenLeavesGaps) {
 
 TEST_F(QPainterSurfaceTest, BumpEdgeIsRaisedOutsideAndSunkenInside) {
   const QPalette palette = QGuiApplication::palette();
-  const QRgb light = palette.color(QPalette::Light).rgb() & 0xFFFFFFu;
-  const QRgb dark = palette.color(QPalette::Dark).rgb() & 0xFFFFFFu;
+  // A bump is drawn in the 3-D light and dark shadow shades.
+  const QRgb light = palette.color(QPalette::Midlight).rgb() & 0xFFFFFFu;
+  const QRgb dark = palette.color(QPalette::Shadow).rgb() & 0xFFFFFFu;
   ASSERT_NE(light, dark);
   const QImage image = Picture({40, 40}, [](DrawingSurface& s) {
     s.FillSolidRect(0, 0, 40, 40, 0x00FF00);
@@ -182,6 +186,110 @@ TEST_F(QPainterSurfaceTest, TextTopIsAtTheGivenPoint) {
   EXPECT_GE(top, 20);        // nothing above the cell
   EXPECT_LE(bottom, 20 + 24);  // nor below it
   EXPECT_LE(top, 20 + 8);    // a capital starts near the cell's top
+}
+
+// Row y from x0 to x1 inclusive, black pixels as '#', others as '.'.
+std::string Row(const QImage& image, int y, int x0, int x1) {
+  std::string out;
+  for (int x = x0; x <= x1; ++x) out += (image.pixel(x, y) & 0xFFFFFFu) == 0 ? '#' : '.';
+  return out;
+}
+
+TEST_F(QPainterSurfaceTest, ThinLinesLeaveOutTheirEndPointAndZeroLengthDrawsNothing) {
+  const QImage image = Picture({60, 30}, [](DrawingSurface& s) {
+    s.SetMapping(800, 600, 800, 600);
+    s.SelectPen(PenSpec{PenStyle::Solid, 1, 0});  // one pixel on the screen
+    s.MoveTo(5, 10);
+    s.LineTo(10, 10);
+    s.LineTo(10, 14);  // the joint at (10, 10) is the next line's start
+    s.MoveTo(30, 20);
+    s.LineTo(30, 20);
+    s.SelectPen(PenSpec{PenStyle::Solid, 0, 0});
+    s.MoveTo(20, 5);
+    s.LineTo(15, 5);  // backwards: (20, 5) drawn, (15, 5) not
+  });
+  EXPECT_EQ(Row(image, 10, 3, 12), "..######..");
+  EXPECT_EQ(Row(image, 13, 9, 11), ".#.");
+  EXPECT_EQ(Row(image, 14, 9, 11), "...");
+  EXPECT_EQ(Row(image, 20, 28, 32), ".....");
+  EXPECT_EQ(Row(image, 5, 14, 21), "..#####.");
+}
+
+TEST(ThinLine, HalfwayPixelsAreSettledByTheOctant) {
+  using Pixels = std::vector<std::pair<int32_t, int32_t>>;
+  auto plot = [](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+    Pixels out;
+    thin_line::PlotPixels(x0, y0, x1, y1, [&](int32_t x, int32_t y) { out.emplace_back(x, y); });
+    return out;
+  };
+  EXPECT_EQ(plot(0, 0, 4, 2), (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
+  EXPECT_EQ(plot(4, 2, 0, 0), (Pixels{{4, 2}, {3, 1}, {2, 1}, {1, 0}}));
+  EXPECT_EQ(plot(0, 2, 4, 0), (Pixels{{0, 2}, {1, 1}, {2, 1}, {3, 0}}));  // octant 8 steps on ties
+  EXPECT_EQ(plot(0, 0, 2, 4), (Pixels{{0, 0}, {0, 1}, {1, 2}, {1, 3}}));
+  EXPECT_EQ(plot(0, 0, -2, 4), (Pixels{{0, 0}, {-1, 1}, {-1, 2}, {-2, 3}}));  // octant 3
+  EXPECT_TRUE(plot(7, 7, 7, 7).empty());
+}
+
+TEST_F(QPainterSurfaceTest, DotsAreThreePixelsOnThreeOffFromTheStartOfEachLine) {
+  auto paint = [](bool transparent) {
+    return [transparent](DrawingSurface& s) {
+      s.FillSolidRect(0, 0, 40, 10, 0xFFFFFF);
+      s.FillSolidRect(0, 8, 1, 1, 0x0000FF);  // leaves red as the background colour
+      if (transparent) s.SetTransparentText();
+      s.SelectPen(PenSpec{PenStyle::Dot, 1, 0});
+      s.MoveTo(2, 3);
+      s.LineTo(16, 3);
+    };
+  };
+  const QImage transparent = Picture({40, 10}, paint(true));
+  EXPECT_EQ(Row(transparent, 3, 0, 17), "..###...###...##..");
+  const QImage opaque = Picture({40, 10}, paint(false));
+  EXPECT_EQ(At(opaque, 5, 3), kRed);  // gaps take the background colour
+  EXPECT_EQ(At(opaque, 2, 3), kBlack);
+  EXPECT_EQ(At(opaque, 16, 3), kWhite);
+}
+
+TEST_F(QPainterSurfaceTest, PrinterMappingWidensUnitPensButNotHairlines) {
+  const QImage image = Picture({90, 90}, [](DrawingSurface& s) {
+    s.SetMapping(800, 600, 2400, 1800);
+    s.SelectPen(PenSpec{PenStyle::Solid, 0, 0});
+    s.MoveTo(2, 5);
+    s.LineTo(12, 5);  // device 6..35 on row 15, 36 left out
+    s.SelectPen(PenSpec{PenStyle::Solid, 1, 0});
+    s.MoveTo(2, 20);
+    s.LineTo(12, 20);  // three device pixels wide round row 60
+  });
+  EXPECT_EQ(Row(image, 15, 5, 37), "." + std::string(30, '#') + "..");
+  EXPECT_EQ(Row(image, 14, 10, 12), "...");
+  int rows = 0;
+  for (int y = 50; y < 70; ++y) rows += At(image, 20, y) == kBlack;
+  EXPECT_EQ(rows, 3);
+}
+
+TEST_F(QPainterSurfaceTest, WideRectanglePenIsCentredOnTheFiguresEdges) {
+  const QImage image = Picture({60, 60}, [](DrawingSurface& s) {
+    s.FillSolidRect(0, 0, 60, 60, 0x00FF00);
+    s.SelectPen(PenSpec{PenStyle::Solid, 4, 0});
+    s.DrawRectangle(Rect{10, 10, 50, 50});  // edges at 10 and 49
+  });
+  EXPECT_EQ(Row(image, 30, 7, 13), ".####..");
+  EXPECT_EQ(Row(image, 30, 45, 52), "..####..");
+  EXPECT_EQ(At(image, 7, 30), 0x00FF00u);
+  EXPECT_EQ(At(image, 30, 30), kWhite);
+}
+
+TEST_F(QPainterSurfaceTest, OpaqueTextBackgroundIsTheLastFillColour) {
+  FontSpec description;
+  description.height = 24;
+  description.width = 10;
+  std::strcpy(description.faceName, "Arial");
+  const QImage image = Picture({80, 60}, [&description](DrawingSurface& s) {
+    s.FillSolidRect(70, 50, 5, 5, 0x0000FF);
+    s.SelectFont(description);
+    s.SetTextColour(0);
+    s.TextOut(10, 20, "H");
+  });
+  EXPECT_EQ(At(image, 11, 21), kRed);  // the cell's top-left corner, outside the glyph
 }
 
 }  // namespace

@@ -1,12 +1,18 @@
 // The Qt shell's pieces: menus built from the table, check marks, prompts, the profile.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 
+#include "analyser/app/dialog_units.h"
 #include "analyser/app/main_frame.h"
 #include "analyser/view/command_ids.h"
 #include "tests/support/view_doubles.h"
@@ -58,7 +64,11 @@ TEST_F(ShellTest, MenuBarFollowsTheTable) {
   QAction* print = frame->ActionFor(CommandId::FilePrint);
   ASSERT_NE(print, nullptr);
   EXPECT_EQ(print->shortcut(), QKeySequence("Ctrl+P"));
-  EXPECT_EQ(frame->ActionFor(CommandId::Help)->shortcut(), QKeySequence("F1"));
+  // "Aide du programme" names no key, so F1 lives on the frame, not on the menu item.
+  EXPECT_TRUE(frame->ActionFor(CommandId::Help)->shortcut().isEmpty());
+  bool f1OnFrame = false;
+  for (const QAction* a : frame->actions()) f1OnFrame |= a->shortcut() == QKeySequence("F1");
+  EXPECT_TRUE(f1OnFrame);
   EXPECT_EQ(frame->ActionFor(CommandId::StereoOverlay)->statusTip(),
             "Affichage 2 voies superposées.");
   EXPECT_EQ(frame->ActionFor(CommandId::StereoOverlay)->toolTip(), "2voies superposées");
@@ -105,6 +115,113 @@ TEST_F(ShellTest, ClosingSavesTheProfileAfterClosingTheDevice) {
   QSettingsProfile reread(dir.filePath("Sylvarine.conf"));
   EXPECT_EQ(reread.GetProfileInt("settings", "couleur6", -1), 0x00123456);
   EXPECT_EQ(reread.GetProfileInt("settings", "trace", -1), 2);
+}
+
+TEST_F(ShellTest, MenusShowCheckMarksNotIcons) {
+  QAction* spectrograph = frame->ActionFor(CommandId::Spectrograph);
+  EXPECT_FALSE(spectrograph->icon().isNull());  // it is on the toolbar
+  EXPECT_FALSE(spectrograph->isIconVisibleInMenu());
+  // Windows draws nothing beside an unchecked item; Qt would draw an empty box.
+  EXPECT_FALSE(frame->ActionFor(CommandId::Start)->isCheckable());
+  EXPECT_TRUE(frame->ActionFor(CommandId::Stop)->isChecked());
+  EXPECT_EQ(MenuTexts(TopMenu(2)),
+            (QStringList{"-", "&A propos de Sylvarine", "Aide du programme"}));
+}
+
+TEST_F(ShellTest, PromptsTakeTheWholeBarUntilTheLastMenuCloses) {
+  QStatusBar* bar = frame->statusBar();
+  QLabel* idle = nullptr;
+  QList<QLabel*> panes;
+  for (QLabel* label : bar->findChildren<QLabel*>()) {
+    if (label->text() == QString::fromUtf8("Pour l'aide, appuyez sur F1"))
+      idle = label;
+    else
+      panes << label;
+  }
+  ASSERT_NE(idle, nullptr);
+  ASSERT_EQ(panes.size(), 5);  // three lock indicators, date, time
+  const auto panesHidden = [&] {
+    int hidden = 0;
+    for (const QLabel* pane : panes) hidden += pane->isHidden() ? 1 : 0;
+    return hidden;
+  };
+  EXPECT_EQ(panesHidden(), 0);
+  // Moving from "&Fichier" to "&Affichage": the second opens before the first closes.
+  emit TopMenu(0)->aboutToShow();
+  emit TopMenu(1)->aboutToShow();
+  emit TopMenu(0)->aboutToHide();
+  EXPECT_EQ(panesHidden(), 5);
+  EXPECT_TRUE(idle->isHidden());  // a highlighted submenu shows no prompt
+  emit TopMenu(1)->aboutToHide();
+  EXPECT_EQ(panesHidden(), 0);
+  EXPECT_FALSE(idle->isHidden());
+}
+
+TEST_F(ShellTest, WhatTheViewLeavesUnpaintedShowsTheErasedWhiteBackground) {
+  frame->resize(1000, 760);
+  frame->layout()->activate();
+  CViewWidget& widget = frame->ViewWidget();
+  ASSERT_GE(widget.width(), 760);
+  const QImage image = widget.grab().toImage();
+  // The settings panel's interior is painted by nobody but the erase.
+  int white = 0, total = 0;
+  for (int y = 100; y < 400; y += 5) {
+    for (int x = 600; x < 760; x += 5) {
+      ++total;
+      white += image.pixel(x, y) == qRgb(255, 255, 255) ? 1 : 0;
+    }
+  }
+  EXPECT_GT(white, total / 2);
+}
+
+// Closes whatever modal box comes up next, after handing it to `inspect`.
+void AnswerNextModal(std::function<void(QWidget*)> inspect = {}) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, inspect] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    if (inspect) inspect(modal);
+    modal->close();
+    poll->deleteLater();
+  });
+  poll->start(10);
+}
+
+TEST_F(ShellTest, RecentFilesAreNumberedAndKeepTheirAmpersands) {
+  profile->Settings().setValue("Recent File List/File1", dir.filePath("a&b.osc"));
+  profile->Settings().setValue("Recent File List/File2", dir.filePath("c.osc"));
+  emit TopMenu(0)->aboutToShow();
+  EXPECT_EQ(frame->ActionFor(CommandId::FileMru1)->text(), "&1 a&&b.osc");
+  EXPECT_EQ(frame->ActionFor(CommandId::FileMru1 + 1)->text(), "&2 c.osc");
+  EXPECT_EQ(frame->ActionFor(CommandId::FileMru1 + 1)->statusTip(), "Ouvre ce document");
+}
+
+TEST_F(ShellTest, ARecentFileThatNoLongerOpensLeavesTheList) {
+  const QString gone = dir.filePath("gone.osc");
+  profile->Settings().setValue("Recent File List/File1", gone);
+  emit TopMenu(0)->aboutToShow();  // the list is rebuilt from the profile
+  QAction* first = frame->ActionFor(CommandId::FileMru1);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->text(), "&1 gone.osc");
+  AnswerNextModal();
+  first->trigger();
+  EXPECT_FALSE(profile->Settings().contains("Recent File List/File1"));
+  emit TopMenu(0)->aboutToShow();
+  EXPECT_TRUE(MenuTexts(TopMenu(0)).contains(QString::fromUtf8("Fichier récent")));
+}
+
+TEST_F(ShellTest, AboutBoxHasItsTemplateSizeTitleAndVersionLine) {
+  QSize size;
+  QString title, line;
+  AnswerNextModal([&](QWidget* box) {
+    size = box->size();
+    title = box->windowTitle();
+    if (auto* text = box->findChild<QLabel*>("aboutText")) line = text->text();
+  });
+  frame->ActionFor(CommandId::AppAbout)->trigger();
+  EXPECT_EQ(size, DialogUnits(DialogTemplateFont()).ToPixels(0, 0, 242, 110).size());
+  EXPECT_EQ(title, "A propos de L'Dodiravadovu Duzav");
+  EXPECT_TRUE(line.startsWith("Sylvarine version ")) << line.toStdString();
 }
 
 TEST(QSettingsProfileTest, RoundTripAndMissingEntries) {

@@ -305,3 +305,45 @@ TEST_F(ModesTest, ModeRunsOnceAndEndsTwoSecondsAfterTheLastStatus) {
   EXPECT_EQ(view->StatusText(), "Sylvarine installed .");
   EXPECT_EQ(Fire(InstallerTimer::End), 0);
 }
+
+TEST_F(ModesTest, UninstallerIsCopiedFromSetupExeOnAMediumWithThatName) {
+  machine.DeleteFile("setup");
+  machine.AddFile("setup.exe", "windows-named installer", true);
+  PutScript(MakeScript({}, "<ENDSCRIPT>"));
+  ui.typed = "C:\\P";
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(machine.FileContents("C:\\WINDOWS\\CRVunins.exe"), "windows-named installer");
+}
+
+TEST_F(ModesTest, TypedDestinationIsKeptAsSingleByteTextLikeTheLog) {
+  machine.AddFile("a.txt", "A");
+  PutScript(MakeScript({}, "<COPYREP><a.txt><a.txt><DEL><ENDSCRIPT>"));
+  // "Ł" has no Windows-1252 form; "é" has one.
+  ui.typed = "C:\\Łódź é";
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(view->DestinationDir(), "C:\\?ód? é\\");
+  EXPECT_TRUE(machine.HasFile("C:\\?ód? é\\a.txt"));
+  EXPECT_NE(machine.FileContents("C:\\?ód? é\\uninst.inf")->find("<DELETE><C:\\?\xF3" "d? \xE9\\a.txt>"),
+            std::string::npos);
+}
+
+TEST_F(ModesTest, NamelessProductLeavesTheOtherRegistrationsAlone) {
+  const std::string other = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Other";
+  machine.localMachine.SetString(other, "DisplayName", "Other");
+  for (const char* nameless : {"", "\\"}) {
+    ScriptHeader h;
+    h.product = nameless;
+    PutScript(MakeScript(h, "<ENDSCRIPT>"));
+    ui.typed = "C:\\P";
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(Value(RegistryRoot::LocalMachine,
+                    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall", "DisplayName"),
+              "<missing>");
+    EXPECT_TRUE(machine.HasFile("C:\\P\\uninst.inf")) << "the log is still written";
+
+    machine.DeleteFile("setup.inf");
+    EXPECT_EQ(Run("C:\\P\\uninst.inf"), 0);
+    EXPECT_FALSE(machine.HasFile("C:\\P\\uninst.inf"));
+    EXPECT_EQ(Value(RegistryRoot::LocalMachine, other, "DisplayName"), "Other") << nameless;
+  }
+}

@@ -91,3 +91,19 @@ TEST_F(InstallerTest, UninstallLogOpensWithTheHeaderOfTheScript) {
             "information about the uninstallation of a program.\r\n\r\n<Prod>\r\n<XX>\r\n"
             "<UNINSTAL>\r\n<Software\\K>\r\n<..>\r\n<..>\r\n<..>\r\n<SCRIPT>");
 }
+
+TEST(CommandLineDocument, QuotesAreRemovedOnlyWhenTheyEncloseThePath) {
+  EXPECT_EQ(CommandLineDocumentPath("\"C:\\P\\uninst.inf\""), "C:\\P\\uninst.inf");
+  EXPECT_EQ(CommandLineDocumentPath("C:\\P\\uninst.inf"), "C:\\P\\uninst.inf");
+  EXPECT_EQ(CommandLineDocumentPath("\"/tmp/x/uninst.inf\""), "Z:\\tmp\\x\\uninst.inf");
+  EXPECT_EQ(CommandLineDocumentPath(""), "");
+
+  MemoryMachine machine;
+  machine.AddFile("C:\\P\\uninst.inf", "CRV");
+  EXPECT_TRUE(CommandLineDocumentOpens(machine, "C:\\P\\uninst.inf"));
+  EXPECT_FALSE(CommandLineDocumentOpens(machine, "C:\\P\\gone.inf"));
+  EXPECT_FALSE(CommandLineDocumentOpens(machine, "C:\\P"));
+  EXPECT_EQ(machine.OpenHandleCount(), 0);
+  EXPECT_EQ(DocumentNotOpenedMessage("C:\\P\\gone.inf"),
+            "Can't open C:\\P\\gone.inf ! / Impossible d'ouvrir C:\\P\\gone.inf !");
+}

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_encoding.h"
 #include "tests/support/memory_machine.h"
 
 namespace {
@@ -136,4 +137,30 @@ TEST(ShortcutWriter, ComposeRefusesSizesBeyondSixteenBits) {
   EXPECT_FALSE(CShortcutWriter::ComposeShortcut("C:\\" + huge, "C:\\XXXXXX~1").has_value());
   EXPECT_FALSE(CShortcutWriter::ComposeShortcut("\\\\server\\share\\a", "\\\\server\\share\\a"));
   EXPECT_TRUE(CShortcutWriter::ComposeShortcut("Z:\\tmp", "Z:\\TMP").has_value());
+}
+
+TEST(ShortcutWriter, NamesAreWrittenInWindows1252WithTheirSingleByteLengths) {
+  MemoryMachine machine;
+  machine.AddFile("C:\\Démo\\été.exe", "MZ");
+  ASSERT_TRUE(WriteShortcutFile(machine, "C:\\D.lnk", "C:\\Démo\\été.exe"));
+  std::vector<uint8_t> expected = ExpectedStart(47 + (4 + 5 + 16) + (7 + 7 + 16), 'C');
+  AppendItem(expected, "D\xE9mo", "DMO~1", 0x31);
+  AppendItem(expected, "\xE9t\xE9.exe", "T~1.EXE", 0x32);
+  AppendZeros(expected, 50);
+  EXPECT_EQ(LinkBytes(machine, "C:\\D.lnk"), expected);
+}
+
+TEST(ShortcutWriter, UntidyTargetKeepsLongAndShortNamesPaired) {
+  MemoryMachine machine;
+  machine.AddFile("C:\\Program Files\\x.exe", "MZ");
+  // A doubled separator, a forward slash and a "." step, as a script may hold them.
+  for (const char* target : {"C:\\Program Files\\\\x.exe", "C:\\Program Files/x.exe",
+                             "C:\\.\\Program Files\\x.exe"}) {
+    ASSERT_TRUE(WriteShortcutFile(machine, "C:\\X.lnk", target)) << target;
+    std::vector<uint8_t> expected = ExpectedStart(47 + 37 + 26, 'C');
+    AppendItem(expected, "Program Files", "PROGRA~1", 0x31);
+    AppendItem(expected, "x.exe", "X.EXE", 0x32);
+    AppendZeros(expected, 50);
+    EXPECT_EQ(LinkBytes(machine, "C:\\X.lnk"), expected) << target;
+  }
 }

@@ -81,8 +81,8 @@ TEST_F(HostMachineTest, RegistryLivesInTwoReadableHives) {
                                         "Software\\Kelvory\\Sylvarine\\SetupInfo",
                                         "DestinationPath", value.size(), value));
   EXPECT_TRUE(ReadAll(machineDir() + "/HKEY_LOCAL_MACHINE.reg")
-                  .contains("[HKEY_LOCAL_MACHINE\\Software\\Kelvory\\Sylvarine\\SetupInfo]\n"
-                            "\"DestinationPath\"=\"C:\\\\Program Files\\\\Sylvarine\\\\\"\n"));
+                  .contains("[HKEY_LOCAL_MACHINE\\Software\\Kelvory\\Sylvarine\\SetupInfo]\r\n"
+                            "\"DestinationPath\"=\"C:\\\\Program Files\\\\Sylvarine\\\\\"\r\n"));
   EXPECT_TRUE(other.DeleteRegistryKey(RegistryRoot::LocalMachine, "software\\kelvory"));
   EXPECT_FALSE(machine.ReadRegistryString(RegistryRoot::LocalMachine,
                                           "Software\\Kelvory\\Sylvarine\\SetupInfo",
@@ -177,6 +177,12 @@ TEST_F(HostMachineTest, DirectoriesDeletionAndExecutableMode) {
   EXPECT_TRUE(machine.DeleteFile("C:\\Program Files\\setup"));
   EXPECT_FALSE(machine.FileExists("C:\\Program Files\\setup"));
   EXPECT_FALSE(machine.DeleteFile("C:\\Program Files\\setup"));
+
+  // A read-only file stays, even for a user whom the host lets write anywhere.
+  const QString readOnly = driveC() + "/Program Files/CRVunins.exe";
+  ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+  EXPECT_FALSE(machine.DeleteFile("C:\\Program Files\\CRVunins.exe"));
+  EXPECT_TRUE(QFile::exists(readOnly));
 }
 
 TEST_F(HostMachineTest, PathsMapBothWaysAndShortNamesComeFromTheDisk) {

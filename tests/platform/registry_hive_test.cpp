@@ -39,13 +39,14 @@ TEST(RegistryHive, TextRoundTrip) {
                  "\"C:\\Web\\browser.exe\" -nohome \"%1\"");
   hive.SetString("Odd", "na\"me\\", "line one\r\nline two  é");
   std::string text = hive.Serialise("HKEY_LOCAL_MACHINE");
-  EXPECT_NE(text.find("[HKEY_LOCAL_MACHINE\\Software\\Kelvory\\Sylvarine\\SetupInfo]\n"
-                      "\"DestinationPath\"=\"C:\\\\Program Files\\\\Sylvarine\\\\\"\n"),
+  EXPECT_NE(text.find("[HKEY_LOCAL_MACHINE\\Software\\Kelvory\\Sylvarine\\SetupInfo]\r\n"
+                      "\"DestinationPath\"=\"C:\\\\Program Files\\\\Sylvarine\\\\\"\r\n\r\n"),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\.htm]\n@=\"htmlfile\"\n"),
+  // "SOFTWARE" names the key "Software" made first: each component keeps its spelling.
+  EXPECT_NE(text.find("[HKEY_LOCAL_MACHINE\\Software\\Classes\\.htm]\r\n@=\"htmlfile\"\r\n"),
             std::string::npos);
-  EXPECT_EQ(text.rfind("REGEDIT4\n", 0), 0u);
+  EXPECT_EQ(text.rfind("REGEDIT4\r\n\r\n[", 0), 0u);
 
   RegistryParseResult parsed = RegistryHive::Parse(text, "HKEY_LOCAL_MACHINE");
   ASSERT_TRUE(parsed.ok) << parsed.error;
@@ -90,4 +91,29 @@ TEST(RegistryHive, DamagedTextIsRefusedWithItsLine) {
     EXPECT_EQ(parsed.errorLine, c.line) << c.text;
     EXPECT_FALSE(parsed.error.empty());
   }
+}
+
+TEST(RegistryHive, TextIsLaidOutAsTheRegistryEditorExportsIt) {
+  RegistryHive hive;
+  // Created out of order: a subkey, a sibling whose name sorts between, mixed case.
+  hive.SetString("Uninstall\\Sylvarine\\Sub", "", "s");
+  hive.SetString("Uninstall\\Sylvarine Extra", "a", "2");
+  hive.SetString("Uninstall\\Sylvarine", "UninstallString", "u");
+  hive.SetString("Uninstall\\Sylvarine", "DisplayName", "d");
+  hive.SetString("uninstall\\Sylvarine_x", "x", "1");  // "_" sorts after the letters
+  hive.SetString("Uninstall\\SylvarineA", "", "");
+  hive.SetString("Uninstall\\SYLVARINE", "uninstallstring", "v");  // keeps its place
+  EXPECT_EQ(hive.Serialise("HKEY_LOCAL_MACHINE"),
+            "REGEDIT4\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\Uninstall]\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\Uninstall\\Sylvarine]\r\n"
+            "\"UninstallString\"=\"v\"\r\n\"DisplayName\"=\"d\"\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\Uninstall\\Sylvarine\\Sub]\r\n@=\"s\"\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\Uninstall\\Sylvarine Extra]\r\n\"a\"=\"2\"\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\Uninstall\\SylvarineA]\r\n@=\"\"\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\Uninstall\\Sylvarine_x]\r\n\"x\"=\"1\"\r\n\r\n");
+  RegistryParseResult parsed =
+      RegistryHive::Parse(hive.Serialise("HKEY_LOCAL_MACHINE"), "HKEY_LOCAL_MACHINE");
+  ASSERT_TRUE(parsed.ok) << parsed.error;
+  EXPECT_EQ(parsed.hive.Serialise("HKEY_LOCAL_MACHINE"), hive.Serialise("HKEY_LOCAL_MACHINE"));
 }

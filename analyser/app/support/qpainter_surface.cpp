@@ -1,11 +1,15 @@
 #include "analyser/app/support/qpainter_surface.h"
 
+#include "analyser/app/support/thin_line.h"
+
 #include <QFontMetrics>
+#include <QPaintDevice>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QStaticText>
 #include <QString>
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <tuple>
@@ -78,36 +82,80 @@ QPainterSurface::QPainterSurface(QPainter& painter, const QRect& client)
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setBackgroundMode(Qt::TransparentMode);
-  pen_ = QPen(Qt::black, 0);
-  painter_.setPen(pen_);
-  pendingLine_.reserve(1024);
+  painter_.setPen(QPen(Qt::black, 0));
+  pendingPixels_.reserve(4096);
   pendingSegments_.reserve(1024);
 }
 
 QPainterSurface::~QPainterSurface() { Flush(); }
 
+QPen QPainterSurface::WidePen() const {
+  return QPen(penColour_, penDeviceWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
 void QPainterSurface::Flush() {
-  if (pendingLine_.size() > 1) {
-    painter_.setPen(pen_);
-    if (pen_.isCosmetic()) {
-      painter_.drawPolyline(pendingLine_);
-    } else {
-      // Separate square-capped segments: the raster engine fills them directly, where a
-      // wide polyline goes through the general stroker at many times the cost.
-      pendingSegments_.clear();
-      for (qsizetype k = 1; k < pendingLine_.size(); ++k)
-        pendingSegments_.append(QLine(pendingLine_[k - 1], pendingLine_[k]));
-      painter_.drawLines(pendingSegments_);
-    }
+  if (pendingPixels_.isEmpty() && pendingGaps_.isEmpty() && pendingSegments_.isEmpty()) return;
+  // Everything gathered is in device pixels already.
+  painter_.setViewTransformEnabled(false);
+  if (!pendingGaps_.isEmpty()) {
+    painter_.setPen(QPen(backgroundColour_, 0));
+    painter_.drawPoints(pendingGaps_);
   }
-  pendingLine_.clear();
+  if (!pendingPixels_.isEmpty()) {
+    painter_.setPen(QPen(penColour_, 0));
+    painter_.drawPoints(pendingPixels_);
+  }
+  if (!pendingSegments_.isEmpty()) {
+    painter_.setPen(WidePen());
+    painter_.drawLines(pendingSegments_);
+  }
+  painter_.setViewTransformEnabled(true);
+  pendingPixels_.clear();
+  pendingGaps_.clear();
+  pendingSegments_.clear();
+}
+
+namespace {
+
+// value * numerator / denominator, the halves rounded away from zero.
+int32_t Scaled(int32_t value, int32_t numerator, int32_t denominator) {
+  if (denominator == 0) return value;
+  const int64_t product = int64_t{value} * numerator;
+  int64_t quotient = product / denominator;
+  const int64_t remainder = product % denominator;
+  if (2 * std::abs(remainder) >= std::abs(int64_t{denominator}))
+    quotient += (product < 0) != (denominator < 0) ? -1 : 1;
+  return static_cast<int32_t>(std::clamp<int64_t>(quotient, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
+QPoint QPainterSurface::ToDevice(int32_t x, int32_t y) const {
+  return QPoint(Scaled(x, viewportWidth_, windowWidth_), Scaled(y, viewportHeight_, windowHeight_));
+}
+
+int32_t QPainterSurface::DeviceWidth(int32_t logicalWidth) const {
+  if (logicalWidth <= 0) return 1;
+  return std::max(1, std::abs(Scaled(logicalWidth, viewportWidth_, windowWidth_)));
 }
 
 void QPainterSurface::SetMapping(int32_t windowWidth, int32_t windowHeight,
                                  int32_t viewportWidth, int32_t viewportHeight) {
   Flush();
+  windowWidth_ = windowWidth;
+  windowHeight_ = windowHeight;
+  viewportWidth_ = viewportWidth;
+  viewportHeight_ = viewportHeight;
   painter_.setWindow(0, 0, windowWidth, windowHeight);
   painter_.setViewport(0, 0, viewportWidth, viewportHeight);
+  MeasurePen();
+}
+
+void QPainterSurface::MeasurePen() {
+  // A width is in logical units, so a pen widens with the printer's mapping; width 0
+  // stays one device pixel. Dotted pens stay one device pixel wide whatever the mapping.
+  penDeviceWidth_ = DeviceWidth(penSpec_.width);
+  thinPen_ = penSpec_.style == PenStyle::Dot || penDeviceWidth_ <= 1;
 }
 
 void QPainterSurface::SelectFont(const FontSpec& font) {
@@ -120,19 +168,9 @@ void QPainterSurface::SelectFont(const FontSpec& font) {
 
 void QPainterSurface::SelectPen(const PenSpec& description) {
   Flush();
-  if (description.style == PenStyle::Dot) {
-    // Dotted pens stay one device pixel wide, whatever the mapping.
-    pen_ = QPen(ToQColor(description.colour), 1, Qt::DotLine, Qt::FlatCap, Qt::RoundJoin);
-    pen_.setCosmetic(true);
-    return;
-  }
-  if (description.width <= 0) {
-    pen_ = QPen(ToQColor(description.colour), 0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    pen_.setCosmetic(true);
-    return;
-  }
-  // Wider pens are in logical units, so they scale with the printer's mapping.
-  pen_ = QPen(ToQColor(description.colour), description.width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+  penSpec_ = description;
+  penColour_ = ToQColor(description.colour);
+  MeasurePen();
 }
 
 void QPainterSurface::SetTextColour(Colour colour) { textColour_ = ToQColor(colour); }
@@ -144,30 +182,72 @@ void QPainterSurface::FillSolidRect(int32_t x, int32_t y, int32_t width, int32_t
   Flush();
   // Negative extents name the same corners from the other side.
   painter_.fillRect(QRect(x, y, width, height).normalized(), ToQColor(colour));
+  backgroundColour_ = ToQColor(colour);  // a solid fill leaves its colour as the background
+}
+
+void QPainterSurface::PlotThin(QPoint from, QPoint to, int32_t& dotCounter) {
+  const bool dotted = penSpec_.style == PenStyle::Dot;
+  // Pixels off the device are counted (for the dots) but not kept.
+  const QPaintDevice* device = painter_.device();
+  const int32_t width = device != nullptr ? device->width() : INT32_MAX;
+  const int32_t height = device != nullptr ? device->height() : INT32_MAX;
+  // Three pixels on, three off, counted along the line.
+  thin_line::PlotPixels(from.x(), from.y(), to.x(), to.y(), [&](int32_t x, int32_t y) {
+    const bool on = !dotted || dotCounter % 6 < 3;
+    ++dotCounter;
+    if (x < 0 || y < 0 || x >= width || y >= height) return;
+    if (on)
+      pendingPixels_.append(QPoint(x, y));
+    else if (!transparentText_)
+      pendingGaps_.append(QPoint(x, y));
+  });
 }
 
 void QPainterSurface::DrawRectangle(const Rect& rect) {
   Flush();
-  const QRect area(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
-  painter_.fillRect(area, Qt::white);
-  QPen outline = pen_;
-  outline.setJoinStyle(Qt::MiterJoin);  // square corners, as a frame has
-  painter_.setPen(outline);
+  // Corners in either order; the right and bottom edges are outside the figure, in
+  // device units.
+  const QPoint first = ToDevice(rect.left, rect.top), second = ToDevice(rect.right, rect.bottom);
+  const QPoint topLeft(std::min(first.x(), second.x()), std::min(first.y(), second.y()));
+  const QPoint bottomRight = QPoint(std::max(first.x(), second.x()), std::max(first.y(), second.y())) -
+                             QPoint(1, 1);
+  if (bottomRight.x() < topLeft.x() || bottomRight.y() < topLeft.y()) return;
+  painter_.setViewTransformEnabled(false);
+  painter_.fillRect(QRect(topLeft, bottomRight), Qt::white);
+  painter_.setViewTransformEnabled(true);
+  if (thinPen_) {
+    const QPoint topRight(bottomRight.x(), topLeft.y()), bottomLeft(topLeft.x(), bottomRight.y());
+    int32_t dotCounter = 0;
+    PlotThin(topLeft, topRight, dotCounter);
+    PlotThin(topRight, bottomRight, dotCounter);
+    PlotThin(bottomRight, bottomLeft, dotCounter);
+    PlotThin(bottomLeft, topLeft, dotCounter);
+    if (topLeft == bottomRight) pendingPixels_.append(topLeft);  // a one-pixel figure
+    Flush();
+    return;
+  }
+  painter_.setViewTransformEnabled(false);
+  painter_.setPen(WidePen());
   painter_.setBrush(Qt::NoBrush);
-  painter_.drawRect(QRect(rect.left, rect.top, rect.right - rect.left - 1,
-                          rect.bottom - rect.top - 1));
+  painter_.drawRect(QRect(topLeft.x(), topLeft.y(), bottomRight.x() - topLeft.x(),
+                          bottomRight.y() - topLeft.y()));
+  painter_.setViewTransformEnabled(true);
 }
 
-void QPainterSurface::MoveTo(int32_t x, int32_t y) {
-  Flush();
-  position_ = QPoint(x, y);
-  pendingLine_.append(position_);
-}
+void QPainterSurface::MoveTo(int32_t x, int32_t y) { position_ = QPoint(x, y); }
 
 void QPainterSurface::LineTo(int32_t x, int32_t y) {
-  if (pendingLine_.isEmpty()) pendingLine_.append(position_);
+  const QPoint from = ToDevice(position_.x(), position_.y());
+  const QPoint to = ToDevice(x, y);
   position_ = QPoint(x, y);
-  pendingLine_.append(position_);
+  if (!thinPen_) {
+    pendingSegments_.append(QLine(from, to));
+    return;
+  }
+  int32_t dotCounter = 0;  // every line starts with a dot
+  PlotThin(from, to, dotCounter);
+  // Opaque gaps of a later line cover the dots of an earlier one: keep the order.
+  if (!pendingGaps_.isEmpty()) Flush();
 }
 
 void QPainterSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
@@ -176,7 +256,7 @@ void QPainterSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
   if (!transparentText_) {
     const QFontMetrics metrics(painter_.font());
     painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(string), metrics.height()),
-                      Qt::white);
+                      backgroundColour_);
   }
   painter_.setPen(textColour_);
   painter_.drawStaticText(QPoint(x, y), LaidOut(string));  // lines set their pen again
@@ -198,9 +278,10 @@ const QStaticText& QPainterSurface::LaidOut(const QString& text) {
 
 void QPainterSurface::DrawBumpEdge(const Rect& rect) {
   Flush();
-  // Raised outer ring, sunken inner ring, one unit each, in the button face's shades.
-  const QColor light = PaletteColour(QPalette::Light);
-  const QColor dark = PaletteColour(QPalette::Dark);
+  // Raised outer ring, sunken inner ring, one unit each, in the 3-D light and dark
+  // shadow shades of the button face (its highlight and plain shadow are not used).
+  const QColor light = PaletteColour(QPalette::Midlight);
+  const QColor dark = PaletteColour(QPalette::Shadow);
   const int32_t l = rect.left, t = rect.top, r = rect.right - 1, b = rect.bottom - 1;
   if (r - l < 3 || b - t < 3) return;
   auto ring = [this](int32_t left, int32_t top, int32_t right, int32_t bottom,

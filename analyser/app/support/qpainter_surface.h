@@ -1,6 +1,8 @@
 #pragma once
 // The drawing surface on a QPainter: a widget, a QImage or a printer / PDF writer.
-// Integer pixels, no antialiasing; pen width 0 is one device pixel wide.
+// Integer pixels, no antialiasing. Pens behave as a device context's: a pen one device
+// pixel wide (width 0, width 1 on the screen, dotted) plots its pixels itself and leaves
+// out the end point of every line; a wider pen has round ends and joins.
 #include <QColor>
 #include <QFont>
 #include <QLine>
@@ -45,17 +47,31 @@ class QPainterSurface : public DrawingSurface {
 
  private:
   const QStaticText& LaidOut(const QString& text);
+  // Logical to device units, rounded as the mapping of a device context rounds.
+  QPoint ToDevice(int32_t x, int32_t y) const;
+  int32_t DeviceWidth(int32_t logicalWidth) const;
+  void MeasurePen();
+  // Appends the pixels of a one-pixel line, dotted when the pen is.
+  void PlotThin(QPoint from, QPoint to, int32_t& dotCounter);
+  QPen WidePen() const;
 
   QPainter& painter_;
   QRect client_;
-  QPen pen_;
+  int32_t windowWidth_ = 1, windowHeight_ = 1, viewportWidth_ = 1, viewportHeight_ = 1;
+  PenSpec penSpec_;
+  QColor penColour_ = Qt::black;
+  bool thinPen_ = true;  // one device pixel: plotted pixel by pixel
+  int32_t penDeviceWidth_ = 1;
   QColor textColour_ = Qt::black;
+  // A device context's background colour: white until a solid fill sets it.
+  QColor backgroundColour_ = Qt::white;
   bool transparentText_ = false;
   FontSpec fontSpec_;
   bool fontSelected_ = false;
-  QPoint position_;
-  // Consecutive LineTo calls are drawn as one polyline: the same pixels, far fewer calls.
-  QPolygon pendingLine_;
+  QPoint position_;  // logical units
+  // Gathered in device units and drawn together: the same pixels, far fewer calls.
+  QPolygon pendingPixels_;
+  QPolygon pendingGaps_;  // gaps of a dotted pen in the opaque background mode
   QList<QLine> pendingSegments_;
 };
 
