@@ -1,18 +1,49 @@
 #include "analyser/app/support/snapshot_file.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <vector>
+
+namespace {
+
+// Qt's own error strings come from the C library in English; the interface is French, so the
+// reason is told from what the file system shows.
+QString ReadFailureReason(const QString& path, const QFileDevice& file) {
+  const QFileInfo info(path);
+  if (!info.exists()) return QStringLiteral("le fichier n'existe pas.");
+  if (info.isDir()) return QStringLiteral("c'est un dossier, pas un fichier.");
+  if (!info.isReadable() || file.error() == QFileDevice::PermissionsError)
+    return QStringLiteral("accès refusé.");
+  return QStringLiteral("erreur de lecture.");
+}
+
+QString WriteFailureReason(const QString& path, const QFileDevice& file) {
+  const QFileInfo info(path);
+  const QFileInfo folder(info.absolutePath());
+  if (!folder.exists()) return QStringLiteral("le dossier %1 n'existe pas.").arg(
+      QDir::toNativeSeparators(folder.filePath()));
+  if (info.isDir()) return QStringLiteral("c'est un dossier, pas un fichier.");
+  if (!folder.isWritable() || (info.exists() && !info.isWritable()) ||
+      file.error() == QFileDevice::PermissionsError)
+    return QStringLiteral("accès refusé.");
+  if (file.error() == QFileDevice::ResourceError)
+    return QStringLiteral("plus de place sur le disque.");
+  return QStringLiteral("erreur d'écriture.");
+}
+
+}  // namespace
 
 bool ReadSnapshotFile(const QString& path, CSylvarineDoc& document, QString& error) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("Impossible d'ouvrir le fichier %1 : %2").arg(path, file.errorString());
+    error = QStringLiteral("Impossible d'ouvrir le fichier %1 : %2").arg(path, ReadFailureReason(path, file));
     return false;
   }
   const QByteArray bytes = file.read(static_cast<qint64>(kSnapshotBytes));
   if (file.error() != QFileDevice::NoError) {
-    error = QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, file.errorString());
+    error = QStringLiteral("Impossible de lire le fichier %1 : %2").arg(path, ReadFailureReason(path, file));
     return false;
   }
   if (document.LoadSnapshot(reinterpret_cast<const uint8_t*>(bytes.constData()),
@@ -36,7 +67,8 @@ bool WriteSnapshotFile(const QString& path, const CSylvarineDoc& document, QStri
       file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
           static_cast<qint64>(bytes.size()) ||
       !file.commit()) {
-    error = QStringLiteral("Impossible d'enregistrer le fichier %1 : %2").arg(path, file.errorString());
+    error = QStringLiteral("Impossible d'enregistrer le fichier %1 : %2")
+                .arg(path, WriteFailureReason(path, file));
     return false;
   }
   return true;
