@@ -3,13 +3,9 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <cstring>
-#include <memory>
 
-#include "analyser/app/support/snapshot_file.h"
-#include "analyser/capture/capture_engine.h"
-#include "tools/osctool/inert_view_services.h"
+#include "tools/osctool/capture_snapshot.h"
 #include "tools/osctool/osctool_commands.h"
-#include "tools/osctool/trigger_report.h"
 
 namespace {
 
@@ -50,13 +46,8 @@ int RunFromRawCommand(const QStringList& arguments) {
   if (files.size() != 2)
     return FailWith(QStringLiteral("from-raw takes a raw capture and a snapshot file to write"));
 
-  auto analyser = std::make_unique<InertAnalyser>();
-  ViewState& state = analyser->view.State();
+  uint8_t buffer[kCaptureBufferBytes];
   QString error;
-  if (!ReadRawCapture(files[0], state.captureBuffer, error)) return FailWith(error);
-  ConvertCaptureBuffer(state);
-  analyser->document.AcceptBlock(state.samples);
-  if (!WriteSnapshotFile(files[1], analyser->document, error)) return FailWith(error);
-  PrintTriggerReport(analyser->document.Block().sumSamples);
-  return 0;
+  if (!ReadRawCapture(files[0], buffer, error)) return FailWith(error);
+  return SaveCaptureAsSnapshot(buffer, files[1]);
 }

@@ -13,6 +13,7 @@ const char kUsage[] =
     "usage: osctool spectrum FILE.osc [--runs N] [--integration off|short|medium|long]\n"
     "                        [--compression off|common|independent]\n"
     "       osctool from-raw CAPTURE.raw OUT.osc\n"
+    "       osctool from-wav RECORDING OUT.osc [--start FRAME]\n"
     "       osctool trigger FILE.osc\n"
     "       osctool render FILE.osc --display MODE [options] --out FILE.png|FILE.pdf\n";
 
@@ -21,6 +22,10 @@ const char kUsage[] =
 int FailWith(const QString& message) {
   QTextStream(stderr) << "osctool: " << message << "\n";
   return 2;
+}
+
+void WarnWith(const QString& message) {
+  QTextStream(stderr) << "osctool: warning: " << message << "\n";
 }
 
 int main(int argc, char** argv) {
@@ -43,6 +48,7 @@ int main(int argc, char** argv) {
   const QString command = arguments.takeFirst();
   if (command == "spectrum") return RunSpectrumCommand(arguments);
   if (command == "from-raw") return RunFromRawCommand(arguments);
+  if (command == "from-wav") return RunFromWavCommand(arguments);
   if (command == "trigger") return RunTriggerCommand(arguments);
   if (command == "render") return RunRenderCommand(arguments);
   if (command == "--help" || command == "-h") {

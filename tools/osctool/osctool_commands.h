@@ -5,8 +5,11 @@
 
 int RunSpectrumCommand(const QStringList& arguments);
 int RunFromRawCommand(const QStringList& arguments);
+int RunFromWavCommand(const QStringList& arguments);
 int RunTriggerCommand(const QStringList& arguments);
 int RunRenderCommand(const QStringList& arguments);
 
 // Prints "osctool: <message>" on stderr and returns 2.
 int FailWith(const QString& message);
+// Prints "osctool: warning: <message>" on stderr; the command goes on.
+void WarnWith(const QString& message);
