@@ -185,22 +185,23 @@ void QPainterSurface::FillSolidRect(int32_t x, int32_t y, int32_t width, int32_t
   backgroundColour_ = ToQColor(colour);  // a solid fill leaves its colour as the background
 }
 
-void QPainterSurface::PlotThin(QPoint from, QPoint to, int32_t& dotCounter) {
+void QPainterSurface::PlotThin(QPoint from, QPoint to, int64_t& dotCounter) {
   const bool dotted = penSpec_.style == PenStyle::Dot;
-  // Pixels off the device are counted (for the dots) but not kept.
   const QPaintDevice* device = painter_.device();
-  const int32_t width = device != nullptr ? device->width() : INT32_MAX;
-  const int32_t height = device != nullptr ? device->height() : INT32_MAX;
-  // Three pixels on, three off, counted along the line.
-  thin_line::PlotPixels(from.x(), from.y(), to.x(), to.y(), [&](int32_t x, int32_t y) {
-    const bool on = !dotted || dotCounter % 6 < 3;
-    ++dotCounter;
-    if (x < 0 || y < 0 || x >= width || y >= height) return;
-    if (on)
-      pendingPixels_.append(QPoint(x, y));
-    else if (!transparentText_)
-      pendingGaps_.append(QPoint(x, y));
-  });
+  thin_line::Bounds clip;
+  if (device != nullptr) clip = {0, 0, device->width() - 1, device->height() - 1};
+  // Three pixels on, three off, counted along the whole line, off the device too.
+  const int64_t phase = dotCounter;
+  thin_line::PlotPixels(from.x(), from.y(), to.x(), to.y(), clip,
+                        [&](int32_t x, int32_t y, int64_t n) {
+                          if (y < clip.top || y > clip.bottom || x < clip.left || x > clip.right)
+                            return;
+                          if (!dotted || (phase + n) % 6 < 3)
+                            pendingPixels_.append(QPoint(x, y));
+                          else if (!transparentText_)
+                            pendingGaps_.append(QPoint(x, y));
+                        });
+  dotCounter += thin_line::PixelCount(from.x(), from.y(), to.x(), to.y());
 }
 
 void QPainterSurface::DrawRectangle(const Rect& rect) {
@@ -217,7 +218,7 @@ void QPainterSurface::DrawRectangle(const Rect& rect) {
   painter_.setViewTransformEnabled(true);
   if (thinPen_) {
     const QPoint topRight(bottomRight.x(), topLeft.y()), bottomLeft(topLeft.x(), bottomRight.y());
-    int32_t dotCounter = 0;
+    int64_t dotCounter = 0;
     PlotThin(topLeft, topRight, dotCounter);
     PlotThin(topRight, bottomRight, dotCounter);
     PlotThin(bottomRight, bottomLeft, dotCounter);
@@ -244,7 +245,7 @@ void QPainterSurface::LineTo(int32_t x, int32_t y) {
     pendingSegments_.append(QLine(from, to));
     return;
   }
-  int32_t dotCounter = 0;  // every line starts with a dot
+  int64_t dotCounter = 0;  // every line starts with a dot
   PlotThin(from, to, dotCounter);
   // Opaque gaps of a later line cover the dots of an earlier one: keep the order.
   if (!pendingGaps_.isEmpty()) Flush();

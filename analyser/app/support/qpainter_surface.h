@@ -52,7 +52,7 @@ class QPainterSurface : public DrawingSurface {
   int32_t DeviceWidth(int32_t logicalWidth) const;
   void MeasurePen();
   // Appends the pixels of a one-pixel line, dotted when the pen is.
-  void PlotThin(QPoint from, QPoint to, int32_t& dotCounter);
+  void PlotThin(QPoint from, QPoint to, int64_t& dotCounter);
   QPen WidePen() const;
 
   QPainter& painter_;
