@@ -7,21 +7,25 @@
 
 #include "analyser/app/about_box.h"
 #include "analyser/app/main_frame.h"
+#include "analyser/app/print_painting.h"
 #include "analyser/app/support/qpainter_surface.h"
 
 namespace {
-// The printer mapping puts 800 x 600 logical units on 2400 x 1800 device units.
-constexpr int kPrinterWidth = 2400, kPrinterHeight = 1800;
 constexpr int kPrinterDpi = 300;  // 2400 units are 8 inches: the page's printable width
 }  // namespace
 
-bool CMainFrame::PaintForPrinter(QPrinter& printer) {
+bool PaintForPrinting(QPaintDevice& device, CSylvarineView& view) {
   QPainter painter;
-  if (!painter.begin(&printer)) return false;  // an unwritable output file, a gone printer
-  QPainterSurface surface(painter, QRect(0, 0, kPrinterWidth, kPrinterHeight));
-  view_->OnDraw(surface);
+  if (!painter.begin(&device)) return false;  // an unwritable output file, a gone printer
+  {
+    // The surface draws what it still gathers (the last trace) when it goes: before end().
+    QPainterSurface surface(painter, QRect(0, 0, kPrinterPageWidth, kPrinterPageHeight));
+    view.OnDraw(surface);
+  }
   return painter.end();
 }
+
+bool CMainFrame::PaintForPrinter(QPrinter& printer) { return PaintForPrinting(printer, *view_); }
 
 static std::unique_ptr<QPrinter> MakePrinter() {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include "analyser/app/compact_toolbar_style.h"
 #include "analyser/app/settings_commands.h"
 #include "analyser/view/command_ids.h"
 #include "analyser/view/frame_placement.h"
@@ -19,6 +20,9 @@
 namespace {
 
 constexpr int kFrameSettleMs = 300;
+// The view's rows down to the start/stop prompt below the trace area: a tall window
+// manager's title bar may take the frame's height, but never these.
+constexpr int kViewMinimumHeight = 476;
 
 QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -154,6 +158,7 @@ void CMainFrame::BuildToolbar() {
     action->setIconVisibleInMenu(false);  // an icon would stand in for the check mark
     toolbar_->addAction(action);
   }
+  MakeToolbarCompact(*toolbar_);
   addToolBar(Qt::TopToolBarArea, toolbar_);
   setDockNestingEnabled(true);
 }
@@ -265,7 +270,9 @@ void CMainFrame::FitFrameToPlacement() {
   if (margins.width() < 0 || margins.height() < 0 || margins.width() > kFrameWidth / 4 ||
       margins.height() > kFrameHeight / 4)
     return;  // not a frame's margins: leave the client size alone
-  const QSize client(kFrameWidth - margins.width(), kFrameHeight - margins.height());
+  QSize client(kFrameWidth - margins.width(), kFrameHeight - margins.height());
+  const int viewHeightThen = viewWidget_->height() + client.height() - height();
+  if (viewHeightThen < kViewMinimumHeight) client.rheight() += kViewMinimumHeight - viewHeightThen;
   if (size() != client) resize(client);
 }
 

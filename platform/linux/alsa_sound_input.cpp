@@ -140,8 +140,11 @@ int32_t AlsaSoundInput::RunFreshOrDiscard() {
   switch (snd_pcm_state(pcm_)) {
     case SND_PCM_STATE_RUNNING:
       return DiscardBuffered();
-    case SND_PCM_STATE_PREPARED:
-      return snd_pcm_start(pcm_) < 0 ? Restart() : 0;
+    case SND_PCM_STATE_PREPARED: {
+      // Sound servers may hand over what they held from before the start as well.
+      const int rc = snd_pcm_start(pcm_) < 0 ? Restart() : 0;
+      return rc < 0 ? rc : DiscardBuffered();
+    }
     case SND_PCM_STATE_DISCONNECTED:
       return -ENODEV;
     case SND_PCM_STATE_SUSPENDED: {
@@ -149,8 +152,10 @@ int32_t AlsaSoundInput::RunFreshOrDiscard() {
       const int rc = RecoverWithoutWaiting(pcm_, -ESTRPIPE);
       return rc < 0 ? rc : DiscardBuffered();
     }
-    default:  // setup, xrun, draining, paused
-      return Restart();
+    default: {  // setup, xrun, draining, paused
+      const int rc = Restart();
+      return rc < 0 ? rc : DiscardBuffered();
+    }
   }
 }
 
