@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "installer/installer_texts.h"
 #include "installer/installer_ui.h"
@@ -44,6 +45,10 @@ class CCorvaneView {
   // one pair of enclosing double quotes is removed if it still has them.
   CCorvaneView(IMachine& machine, IInstallerUi& ui, ITimerService& timers,
                std::string commandLinePath);
+
+  // The process's working directory as a Windows path: a destination given relative
+  // to it is stored whole. Left empty, such a destination stays as given.
+  void SetWorkingDirectory(std::string windowsPath) { workingDirectory_ = std::move(windowsPath); }
 
   void OnInitialUpdate();  // firstPaint = 1, LoadScript, productTitle, statusText
   void OnPainted();        // after every paint: the first one starts the start timer
@@ -98,6 +103,7 @@ class CCorvaneView {
   void DoUninstall();
   void DoUpdate();
   void InstallAfterDestination(bool registerUninstall);
+  void ResolveRelativeDestination();
   void RegisterUninstall();
   void WriteUninstallLog();
   void DeleteListedFile(const std::string& path);
@@ -107,6 +113,7 @@ class CCorvaneView {
   IInstallerUi& ui_;
   ITimerService& timers_;
   std::string commandLinePath_;
+  std::string workingDirectory_;
   std::string statusText_;
   std::string productTitle_;
   int32_t firstPaint_ = 0;

@@ -30,9 +30,23 @@ void CCorvaneView::DoInstall() {
   if (outcome == DestinationAnswer::Ok)
     destinationDir_ = Cp1252ToUtf8(Utf8ToCp1252(TypedPathToWindows(answer)));
   EndWithSeparator(destinationDir_);
+  ResolveRelativeDestination();
   CreateOneDirectory(destinationDir_);
   WriteDestination();
   InstallAfterDestination(true);
+}
+
+// Everything made from the destination outlives this process: "DestinationPath", the
+// shortcuts' targets, the log's records and the removal list's command are all used
+// from other working directories, where a relative path names somewhere else.
+void CCorvaneView::ResolveRelativeDestination() {
+  if (workingDirectory_.empty()) return;
+  const bool networkPath = destinationDir_.size() >= 2 && IsWindowsSeparator(destinationDir_[0]) &&
+                           IsWindowsSeparator(destinationDir_[1]);
+  if (networkPath || ParseWindowsPath(destinationDir_).drive != 0) return;
+  destinationDir_ = Cp1252ToUtf8(
+      Utf8ToCp1252(FormatWindowsPath(AbsoluteWindowsPath(destinationDir_, workingDirectory_))));
+  EndWithSeparator(destinationDir_);
 }
 
 void CCorvaneView::DoAutoInstall() {
@@ -41,6 +55,7 @@ void CCorvaneView::DoAutoInstall() {
   const bool hasDestination = !IsNoDestination(destinationDir_);
   if (hasDestination) {
     EndWithSeparator(destinationDir_);
+    ResolveRelativeDestination();
     CreateOneDirectory(destinationDir_);
     WriteDestination();
   }

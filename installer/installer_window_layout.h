@@ -33,6 +33,17 @@ constexpr WindowText Status{50, false, TextPlacement::Centred};
 constexpr std::string_view PlatformText = "For Windows 95/98/NT/2000/Me.";
 constexpr WindowText PlatformLine{20, false, TextPlacement::BottomRight};
 
+// A line wider than the window is drawn smaller, in proportion, so that a long path
+// on the status line stays whole; never below `MinimumFittedHeightPx`, where the
+// shell cuts out its middle instead. `widthAtHeight` is the text's width in pixels
+// at `heightPx`.
+constexpr int32_t MinimumFittedHeightPx = 16;
+constexpr int32_t FittedTextHeight(int32_t heightPx, int32_t widthAtHeight, int32_t roomPx) {
+  if (widthAtHeight <= roomPx || widthAtHeight <= 0) return heightPx;
+  const int64_t fitted = static_cast<int64_t>(heightPx) * roomPx / widthAtHeight;
+  return fitted < MinimumFittedHeightPx ? MinimumFittedHeightPx : static_cast<int32_t>(fitted);
+}
+
 // The frame sits at the screen's top-left corner, as large as a maximized
 // window less the sizing frame on each side.
 constexpr Rect FramePlacement(int32_t maximizedWidth, int32_t maximizedHeight,

@@ -1,11 +1,14 @@
 #include "installer/app/corvane_window.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QTimerEvent>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -40,9 +43,19 @@ Qt::Alignment AlignmentOf(InstallerWindow::TextPlacement placement) {
 
 void DrawWindowText(QPainter& painter, const QRect& client, const InstallerWindow::WindowText& text,
                     std::string_view content) {
-  painter.setFont(WindowTextFont(text));
+  QFont font = WindowTextFont(text);
+  QString line = FromUtf8(content);
+  // Room on each side: the script face's italic strokes reach past its advance.
+  const int room = client.width() - 2 * (text.heightPx / 5);
+  const int fitted = InstallerWindow::FittedTextHeight(
+      text.heightPx, QFontMetrics(font).horizontalAdvance(line), room);
+  if (fitted != text.heightPx) {
+    font.setPixelSize(fitted);
+    line = QFontMetrics(font).elidedText(line, Qt::ElideMiddle, room);
+  }
+  painter.setFont(font);
   painter.drawText(client, static_cast<int>(AlignmentOf(text.placement) | Qt::TextSingleLine),
-                   FromUtf8(content));
+                   line);
 }
 
 }  // namespace
@@ -66,11 +79,44 @@ void CorvaneWindow::PlaceOnScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
   const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-  const Rect placement =
-      InstallerWindow::FramePlacement(available.width(), available.height(), frame);
+  // A maximized window overhangs the work area by its sizing frame on each side, so
+  // its size less twice that frame is the work area itself.
+  const Rect placement = InstallerWindow::FramePlacement(
+      available.width() + 2 * frame, available.height() + 2 * frame, frame);
+  placement_ = QRect(available.left() + placement.left, available.top() + placement.top,
+                     placement.right - placement.left, placement.bottom - placement.top);
+  decoration_ = QSize();
+  FitFrameToPlacement();
+}
+
+// The placement is the outer frame's: the title bar and borders a window manager adds
+// come off the client area, else the bottom line would fall below the screen. Their
+// size is known only once the window is mapped, so this runs again as they appear.
+void CorvaneWindow::FitFrameToPlacement() {
+  if (placement_.isEmpty()) return;
+  const QSize decoration = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+  if (decoration == decoration_) return;
+  if (decoration.width() < 0 || decoration.height() < 0 ||
+      decoration.width() > placement_.width() / 4 || decoration.height() > placement_.height() / 4)
+    return;  // not a frame's margins: keep the size last given
+  decoration_ = decoration;
   // No sizing border: the size is the rule's, not the user's.
-  setFixedSize(placement.right - placement.left, placement.bottom - placement.top);
-  move(available.left() + placement.left, available.top() + placement.top);
+  setFixedSize(placement_.size() - decoration);
+  move(placement_.topLeft());
+}
+
+void CorvaneWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FitFrameToPlacement();
+  // A window manager may decorate the window a moment after it is shown, without
+  // moving it: look again while the start pause lasts.
+  for (const int delayMs : {50, 200, 600, 1500})
+    QTimer::singleShot(delayMs, this, [this] { FitFrameToPlacement(); });
+}
+
+void CorvaneWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  FitFrameToPlacement();
 }
 
 void CorvaneWindow::paintEvent(QPaintEvent*) {
@@ -103,15 +149,32 @@ MessageAnswer CorvaneWindow::ShowMessageBox(std::string_view text, MessageButton
   // Texts carry paths and script entries: never taken for markup.
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+  if (isVisible()) PlaceAboveStatusLine(box);
   const int pressed = box.exec();
   if (!question) return MessageAnswer::Ok;
   return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+// A message often speaks of the step the status line names ("Un fichier n'a pas été
+// trouvé !" after the file's name): boxes and the prompt stand above that line, not
+// over it.
+void CorvaneWindow::PlaceAboveStatusLine(QWidget& box) const {
+  box.adjustSize();
+  const QFontMetrics status(WindowTextFont(InstallerWindow::Status));
+  const QPoint centre = mapToGlobal(rect().center());
+  const int statusTop = centre.y() - status.height() / 2;
+  const int frameTop = box.frameGeometry().height() - box.height();
+  const int margin = status.height() / 2;
+  box.move(centre.x() - box.frameGeometry().width() / 2,
+           std::max(0, statusTop - margin - box.height() - frameTop));
 }
 
 DestinationAnswer CorvaneWindow::AskDestination(std::string_view prompt,
                                                 std::string& destination) {
   LogLine("destination", destination);
   CDestinationDlg dialog(FromUtf8(prompt), FromUtf8(destination), isVisible() ? this : nullptr);
+  // The status line below names the product the prompt is for.
+  if (isVisible()) PlaceAboveStatusLine(dialog);
   if (dialog.exec() != QDialog::Accepted) return DestinationAnswer::Cancel;
   destination = dialog.Destination().toStdString();
   return DestinationAnswer::Ok;

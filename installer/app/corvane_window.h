@@ -2,6 +2,8 @@
 // The installer's single window: paints the core view's texts, runs its timers
 // and shows its message boxes and the destination dialog.
 #include <QBasicTimer>
+#include <QRect>
+#include <QSize>
 #include <QWidget>
 #include <map>
 #include <string>
@@ -18,7 +20,10 @@ class CorvaneWindow : public QWidget, public IInstallerUi, public ITimerService 
   // Loads the script; may end the process when there is none.
   void InitialUpdate();
   bool French() const { return view_.French(); }
-  // Top-left of the screen, maximized size less the frame on each side.
+  void SetWorkingDirectory(std::string windowsPath) {
+    view_.SetWorkingDirectory(std::move(windowsPath));
+  }
+  // Top-left of the screen, maximized size less the frame on each side (the outer frame).
   void PlaceOnScreen();
 
   void PaintNow() override;
@@ -32,8 +37,15 @@ class CorvaneWindow : public QWidget, public IInstallerUi, public ITimerService 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void timerEvent(QTimerEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
+  void FitFrameToPlacement();
+  void PlaceAboveStatusLine(QWidget& box) const;
+
   CCorvaneView view_;
   std::map<uint32_t, QBasicTimer> timers_;
+  QRect placement_;    // the outer frame, in screen coordinates
+  QSize decoration_;   // title bar and borders last allowed for
 };

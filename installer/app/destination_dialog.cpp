@@ -8,6 +8,8 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QStringList>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include "installer/installer_window_layout.h"
@@ -28,6 +30,7 @@ class DialogUnits {
   }
   int X(int32_t du) const { return DestinationDialog::DuToPixelsX(du, averageCharWidth_); }
   int Y(int32_t du) const { return DestinationDialog::DuToPixelsY(du, charHeight_); }
+  int CharHeight() const { return charHeight_; }
   QRect Box(const DestinationDialog::DialogBox& box) const {
     return QRect(X(box.x), Y(box.y), X(box.width), Y(box.height));
   }
@@ -42,7 +45,8 @@ QString ControlName(int32_t id) { return QStringLiteral("control%1").arg(id); }
 }  // namespace
 
 CDestinationDlg::CDestinationDlg(const QString& prompt, const QString& proposal, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setWindowTitle(FromUtf8(DestinationDialog::Title));
   QFont font;
   // "Arial" as fontconfig knows it: Liberation Sans has the same metrics.
@@ -74,8 +78,14 @@ CDestinationDlg::CDestinationDlg(const QString& prompt, const QString& proposal,
   promptField->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   promptField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   promptField->setPlainText(prompt);
-  promptField->selectAll();
-  promptField->setAlignment(Qt::AlignHCenter);
+  // Lines one character height apart, as a dialog's edit control sets them: with the
+  // font's own leading the third line of the prompt would fall below the field.
+  QTextBlockFormat lines;
+  lines.setAlignment(Qt::AlignHCenter);
+  lines.setLineHeight(units.CharHeight(), QTextBlockFormat::FixedHeight);
+  QTextCursor all(promptField->document());
+  all.select(QTextCursor::Document);
+  all.mergeBlockFormat(lines);
   promptField->moveCursor(QTextCursor::Start);
   promptField->setGeometry(units.Box(DestinationDialog::Prompt));
 
@@ -92,7 +102,10 @@ CDestinationDlg::CDestinationDlg(const QString& prompt, const QString& proposal,
   auto* cancel = new QPushButton(FromUtf8(DestinationDialog::CancelText), this);
   cancel->setObjectName(ControlName(DestinationDialog::CancelId));
   cancel->setGeometry(units.Box(DestinationDialog::CancelButton));
-  cancel->setAutoDefault(false);
+  // Return presses the button that has the focus, as in any dialog; from the field it
+  // presses the default, OK.
+  cancel->setAutoDefault(true);
+  ok->setAutoDefault(true);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   destination_->setFocus();

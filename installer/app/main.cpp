@@ -1,5 +1,6 @@
 // setup: the script-driven installer and, copied as CRVunins.exe, its uninstaller.
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   CorvaneWindow window(machine, commandLinePath);
+  window.SetWorkingDirectory(machine.ToWindowsPath(QDir::currentPath().toStdString()));
   window.InitialUpdate();
 
   QTranslator qtTranslator;

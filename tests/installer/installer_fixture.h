@@ -84,6 +84,7 @@ class InstallerTest : public ::testing::Test {
   // Set-up and first paint; the status when the process ended there.
   std::optional<int> Start(const std::string& commandLine = "") {
     view = std::make_unique<CCorvaneView>(machine, ui, timers, commandLine);
+    if (tellWorkingDirectory) view->SetWorkingDirectory(machine.workingDirectory);
     ui.view = view.get();
     try {
       view->OnInitialUpdate();
@@ -120,6 +121,8 @@ class InstallerTest : public ::testing::Test {
   }
 
   MemoryMachine machine;
+  // The shell tells the view where the process runs; tests of the bare core may not.
+  bool tellWorkingDirectory = true;
   RecordingInstallerUi ui;
   FakeTimers timers;
   std::unique_ptr<CCorvaneView> view;

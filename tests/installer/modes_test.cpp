@@ -111,6 +111,32 @@ TEST_F(ModesTest, TypedHostPathIsStoredInItsZForm) {
   EXPECT_TRUE(machine.HasFile("Z:\\home\\me\\Sylvarine\\sylvarine.exe"));
 }
 
+TEST_F(ModesTest, RelativeDestinationIsStoredLoggedAndRegisteredWhole) {
+  // Typed relative, from the root of the current drive, and with climbs: each
+  // becomes the directory it names from the working directory Z:\medium.
+  const std::pair<std::string, std::string> answers[] = {
+      {"Sylvarine", "Z:\\medium\\Sylvarine\\"},
+      {".\\Sub\\..\\Sylvarine\\", "Z:\\medium\\Sylvarine\\"},
+      {"\\Sylvarine", "Z:\\Sylvarine\\"},
+  };
+  for (const auto& [typed, whole] : answers) {
+    EXPECT_EQ(Install(typed), 0) << typed;
+    EXPECT_EQ(Value(RegistryRoot::LocalMachine, kKey, "DestinationPath"), whole) << typed;
+    EXPECT_EQ(Value(RegistryRoot::LocalMachine, kRemovalKey, "UninstallString"),
+              "\"C:\\WINDOWS\\CRVunins.exe\" \"" + whole + "uninst.inf\"");
+    const auto log = machine.FileContents(whole + "uninst.inf");
+    ASSERT_TRUE(log.has_value()) << typed;
+    EXPECT_NE(log->find("<DELETE><" + whole + "sylvarine.exe>"), std::string::npos);
+    // The shortcut to the program could be made: its target has a drive.
+    EXPECT_FALSE(HasMessage("Can't create a shortcut !")) << typed;
+  }
+  // A drive path and a network path are left as typed.
+  EXPECT_EQ(Install("C:\\Drive"), 0);
+  EXPECT_EQ(Value(RegistryRoot::LocalMachine, kKey, "DestinationPath"), "C:\\Drive\\");
+  Install("\\\\server\\share");
+  EXPECT_EQ(Value(RegistryRoot::LocalMachine, kKey, "DestinationPath"), "\\\\server\\share\\");
+}
+
 TEST_F(ModesTest, SecondInstallProposesTheStoredDestinationAndRewritesTheLog) {
   EXPECT_EQ(Install("C:\\First"), 0);
   ScriptHeader h;
