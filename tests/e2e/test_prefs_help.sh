@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# F1 opens the installed help page in the desktop's browser (a stand-in that records
+# F1, and "?" in the preferences, open the installed help page in the desktop's browser (a stand-in that records
 # its arguments); without "DestinationPath" the warning comes once and the browser
 # gets the page name alone.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
@@ -50,11 +50,22 @@ cmp -s "$(sed -n 2p browser.args)" "$SYLVARINE_SOURCE/analyser/resources/help/he
   fail "the page opened is not the installed help.htm"
 grep -q "message:" app.log && fail "unexpected message: $(grep message: app.log)"
 
+# "?" in "Préférences" opens the same page and the dialog stays open.
+rm browser.args
+open_preferences
+click_dialog_units "$PREFS" 285 178 197 64 76 11
+wait_for 20 test -s browser.args || fail "the dialog's ? started no browser"
+[[ $(sed -n 2p browser.args) == "$pages/help.htm" ]] || fail "the dialog's ? opened: $(cat browser.args)"
+window_gone "Préférences" && fail "the dialog closed after ?"
+xdotool windowfocus --sync "$PREFS"
+xdotool key --clearmodifiers Escape
+wait_for 10 window_gone "Préférences" || fail "Escape did not close the dialog"
+
 # Without "DestinationPath": one warning, then the page name alone.
 rm browser.args
 printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Kelvory\\Sylvarine\\SetupInfo]\n' \
   >"$machine/HKEY_LOCAL_MACHINE.reg"
-xdotool windowactivate --sync "$WIN" 2>/dev/null || true
+xdotool windowfocus --sync "$WIN"
 xdotool key --clearmodifiers F1
 wait_for_message app.log "Une entrée du registre n'a pas été trouvée. Réinstallez le programme." ||
   fail "no warning for the missing DestinationPath"
