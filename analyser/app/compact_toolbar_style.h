@@ -1,5 +1,5 @@
 #pragma once
-// The toolbar at the height of the original's (about 28 pixels): the frame keeps its fixed
+// A toolbar of about 28 pixels: the frame keeps its fixed
 // size, and every pixel the bars take is missing at the bottom of the view, where the
 // start/stop prompt stands.
 #include <QProxyStyle>
