@@ -114,6 +114,13 @@ expect_pixel page.png $(at 523 100) "$green" "printed zone bar"
 if "$osctool" render flat.osc --display scope --out bad.png 2>err.txt; then fail "bad --display accepted"; fi
 grep -q -- "--display must be" err.txt || fail "unclear message: $(cat err.txt)"
 [[ ! -e bad.png ]] || fail "a picture was written for bad arguments"
+
+# A snapshot shows as just opened: no trigger searched, the "Synchronisation" box empty;
+# --triggered searches it as a capture would (the sine crosses upwards), and the box lights.
+render sine.osc --display offset --out opened.png
+render sine.osc --display offset --triggered --out triggered.png
+expect_pixel opened.png 577 347 $white "sync box of a file just opened"
+expect_pixel triggered.png 577 347 $red "sync box after a trigger search"
 head -c 100 flat.osc >short.osc
 if "$osctool" render short.osc --display offset --out bad.png 2>err.txt; then fail "short file accepted"; fi
 [[ ! -e bad.png ]] || fail "a picture was written for a short snapshot"

@@ -169,10 +169,11 @@ int RunRenderCommand(const QStringList& arguments) {
   const QCommandLineOption sideOption("side", Names(kSides), "side");
   const QCommandLineOption gridOption("grid", Names(kGrid), "state");
   const QCommandLineOption runningOption("running", "the measurement runs");
+  const QCommandLineOption triggeredOption("triggered", "search the trigger as a capture would");
   const QCommandLineOption sizeOption("size", "client size", "WxH", "800x600");
   const QCommandLineOption printerOption("printer", "paint for the printer");
   const QCommandLineOption outOption("out", "FILE.png or FILE.pdf", "file");
-  parser.addOptions({displayOption, timeBaseOption, gainOption, scaleOption, sideOption,
+  parser.addOptions({displayOption, timeBaseOption, gainOption, scaleOption, sideOption, triggeredOption,
                      gridOption, runningOption, sizeOption, printerOption, outOption});
   parser.addPositionalArgument("file", "snapshot file (.osc)");
   if (!parser.parse(QStringList{QStringLiteral("osctool render")} + arguments))
@@ -215,10 +216,13 @@ int RunRenderCommand(const QStringList& arguments) {
     ApplyRenderCommand(view, CommandId::Grid);
   if (parser.isSet(runningOption)) ApplyRenderCommand(view, CommandId::Start);
 
-  // As the acquisition would after collecting this block.
-  const TriggerResult trigger = FindTrigger(analyser->document.Block().sumSamples);
-  view.State().triggerFound = trigger.found;
-  view.State().triggerOffset = trigger.offset;
+  // By default the file shows as the analyser shows it once opened: loading searches no
+  // trigger. --triggered draws it as the acquisition would after collecting this block.
+  if (parser.isSet(triggeredOption)) {
+    const TriggerResult trigger = FindTrigger(analyser->document.Block().sumSamples);
+    view.State().triggerFound = trigger.found;
+    view.State().triggerOffset = trigger.offset;
+  }
 
   const bool printer = parser.isSet(printerOption);
   if (printer) BeginRenderPrinting(view);
