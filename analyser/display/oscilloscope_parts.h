@@ -19,7 +19,7 @@ void DrawTraceAreaAndGrid(const ViewState& state, DrawingSurface& surface);
 
 // The traces of the current trace set.
 void DrawTraces(ViewState& state, DrawingSurface& surface);
-// y of a sample value around a zero line, as a 32-bit sum, clipped to the trace area.
+// y of a sample value around a zero line, clipped to the trace area; safe for any value.
 int32_t TraceY(int32_t zeroLine, int32_t gain, int32_t value);
 // x of a Lissajous point, clipped the same way.
 int32_t LissajousX(int32_t gain, int32_t leftValue);

@@ -13,6 +13,9 @@ constexpr int32_t kLastIndex = kSignificantSamples - 1;  // 4010
 constexpr int32_t kLissajousFirst = 300;
 constexpr int32_t kLissajousLast = 1000;
 
+// 64-bit arithmetic: a snapshot's outlandish values are clamped to the edge of the trace
+// area, as trace positions are, instead of wrapping round to some other place; the result
+// for capture-range values is the 32-bit formula's.
 int32_t Clip(int64_t value, int32_t low, int32_t high) {
   if (value < low) return low;
   if (value > high) return high;
@@ -20,10 +23,6 @@ int32_t Clip(int64_t value, int32_t low, int32_t high) {
 }
 
 int32_t ClampIndex(int64_t index) { return Clip(index, 0, kLastIndex); }
-
-// A coordinate is a 32-bit sum: a snapshot's outlandish values wrap round as any
-// 32-bit sum does, but without the undefined behaviour of a signed overflow.
-int32_t Wrapped(int64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
 
 struct TimeTrace {
   const int32_t* samples;
@@ -73,11 +72,11 @@ void DrawLissajous(ViewState& state, DrawingSurface& surface) {
 }  // namespace
 
 int32_t TraceY(int32_t zeroLine, int32_t gain, int32_t value) {
-  return Clip(Wrapped(int64_t{zeroLine} + int64_t{gain} * value), kTopClip, kBottomClip);
+  return Clip(int64_t{zeroLine} + int64_t{gain} * value, kTopClip, kBottomClip);
 }
 
 int32_t LissajousX(int32_t gain, int32_t leftValue) {
-  return Clip(Wrapped(int64_t{gain} * leftValue + 270), kTopClip, kRightClip);
+  return Clip(int64_t{gain} * leftValue + 270, kTopClip, kRightClip);
 }
 
 void DrawTraces(ViewState& state, DrawingSurface& surface) {
