@@ -9,17 +9,9 @@
 #include "analyser/app/view_widget.h"
 #include "analyser/view/sylvarine_view.h"
 #include "tests/support/view_doubles.h"
+#include "tests/support/gui_application.h"
 
 namespace {
-
-void EnsureApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);  // lives until the process ends
-}
 
 int CountColour(const QImage& image, QRgb colour, int top, int bottom) {
   int count = 0;

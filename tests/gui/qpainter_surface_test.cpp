@@ -15,17 +15,9 @@
 
 #include "analyser/app/support/qpainter_surface.h"
 #include "analyser/app/support/thin_line.h"
+#include "tests/support/gui_application.h"
 
 namespace {
-
-void EnsureApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);  // lives until the process ends
-}
 
 class QPainterSurfaceTest : public ::testing::Test {
  protected:

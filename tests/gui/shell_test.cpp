@@ -15,20 +15,12 @@
 #include "analyser/app/dialog_units.h"
 #include "analyser/app/main_frame.h"
 #include "analyser/view/command_ids.h"
+#include "tests/support/gui_application.h"
 #include "tests/support/view_doubles.h"
 
 namespace {
 
-QApplication& App() {
-  // Another test file of this program may have made it already.
-  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-  static int argc = 1;
-  static char name[] = "gui_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Never destroyed: tearing Qt down after a window was shown crashes at exit.
-  return *new QApplication(argc, argv);
-}
+QApplication& App() { return EnsureApplication(); }
 
 class ShellTest : public ::testing::Test {
  protected:

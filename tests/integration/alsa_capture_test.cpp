@@ -251,27 +251,40 @@ int LargestBin(const int32_t* bins) {
   return best;
 }
 
+// Starts the private server playing a 1 kHz sine and opens a view on its default source.
+::testing::AssertionResult StartSineAndOpen(PrivateSoundEnvironment& env,
+                                            std::unique_ptr<ViewOnAlsa>& rig) {
+  if (!env.Ready()) return ::testing::AssertionFailure() << "no private sound environment";
+  if (!env.StartServer()) return ::testing::AssertionFailure() << "the sound server did not start";
+  if (!env.PlaySine(1000)) return ::testing::AssertionFailure() << "the sine did not play";
+  rig = std::make_unique<ViewOnAlsa>();
+  rig->view.PreCreateWindow();
+  if (rig->view.State().deviceOpen != 1)
+    return ::testing::AssertionFailure() << "not open: " << rig->view.State().lastDeviceResult;
+  return ::testing::AssertionSuccess();
+}
+
+// One real cycle: start, arm, the device records for 400 ms, collect; the timer ticks are
+// fired by hand after real waits.
+void ArmAndCollect(CSylvarineView& view) {
+  view.StartAcquisition();
+  view.OnTimer(TimerId::Acquisition);  // arm
+  std::this_thread::sleep_for(400ms);
+  view.OnTimer(TimerId::Acquisition);  // collect
+}
+
 TEST(AlsaCapture, FindsTheOneKilohertzSignalOfASoundServer) {
   if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio, pulseaudio-utils and sox are needed";
   PrivateSoundEnvironment env;
-  ASSERT_TRUE(env.Ready());
-  ASSERT_TRUE(env.StartServer()) << "the private sound server did not start";
-  ASSERT_TRUE(env.PlaySine(1000));
-
-  auto rig = std::make_unique<ViewOnAlsa>();
-  rig->view.PreCreateWindow();
-  ASSERT_EQ(rig->view.State().deviceOpen, 1) << rig->view.State().lastDeviceResult;
+  std::unique_ptr<ViewOnAlsa> rig;
+  ASSERT_TRUE(StartSineAndOpen(env, rig));
   ASSERT_TRUE(rig->messages.shown.empty());
 
-  // Real cycles on the real device: the timer ticks are fired by hand after real waits.
   const ViewState& s = rig->view.State();
   bool heard = false;
   const auto end = std::chrono::steady_clock::now() + 10s;
   while (!heard && std::chrono::steady_clock::now() < end) {
-    rig->view.StartAcquisition();
-    rig->view.OnTimer(TimerId::Acquisition);  // arm
-    std::this_thread::sleep_for(400ms);
-    rig->view.OnTimer(TimerId::Acquisition);  // collect
+    ArmAndCollect(rig->view);
     ASSERT_EQ(s.audioFault, 0) << s.lastDeviceResult;
     rig->view.StopAcquisition();
     heard = s.captureHeader.bytesRecorded == 8000 && SignalThroughout(s.samples.rightSamples) &&
@@ -296,18 +309,11 @@ TEST(AlsaCapture, FindsTheOneKilohertzSignalOfASoundServer) {
 TEST(AlsaCapture, ALongPauseWhileStoppedIsNoFault) {
   if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio, pulseaudio-utils and sox are needed";
   PrivateSoundEnvironment env;
-  ASSERT_TRUE(env.Ready());
-  ASSERT_TRUE(env.StartServer()) << "the private sound server did not start";
-  ASSERT_TRUE(env.PlaySine(1000));
-  auto rig = std::make_unique<ViewOnAlsa>();
-  rig->view.PreCreateWindow();
-  ASSERT_EQ(rig->view.State().deviceOpen, 1) << rig->view.State().lastDeviceResult;
+  std::unique_ptr<ViewOnAlsa> rig;
+  ASSERT_TRUE(StartSineAndOpen(env, rig));
   const ViewState& s = rig->view.State();
   const auto cycle = [&rig] {
-    rig->view.StartAcquisition();
-    rig->view.OnTimer(TimerId::Acquisition);  // arm
-    std::this_thread::sleep_for(400ms);
-    rig->view.OnTimer(TimerId::Acquisition);  // collect
+    ArmAndCollect(rig->view);
     rig->view.StopAcquisition();
   };
   cycle();
@@ -329,20 +335,13 @@ TEST(AlsaCapture, ALongPauseWhileStoppedIsNoFault) {
 TEST(AlsaCapture, TheFirstRecordingHoldsNoSoundFromBeforeTheStart) {
   if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio, pulseaudio-utils and sox are needed";
   PrivateSoundEnvironment env;
-  ASSERT_TRUE(env.Ready());
-  ASSERT_TRUE(env.StartServer()) << "the private sound server did not start";
-  ASSERT_TRUE(env.PlaySine(1000));
-  auto rig = std::make_unique<ViewOnAlsa>();
-  rig->view.PreCreateWindow();
-  ASSERT_EQ(rig->view.State().deviceOpen, 1) << rig->view.State().lastDeviceResult;
+  std::unique_ptr<ViewOnAlsa> rig;
+  ASSERT_TRUE(StartSineAndOpen(env, rig));
   std::this_thread::sleep_for(3000ms);  // longer than the stream's ring holds
   env.StopPlayer();
   std::this_thread::sleep_for(500ms);
   const ViewState& s = rig->view.State();
-  rig->view.StartAcquisition();
-  rig->view.OnTimer(TimerId::Acquisition);  // arm
-  std::this_thread::sleep_for(400ms);
-  rig->view.OnTimer(TimerId::Acquisition);  // collect
+  ArmAndCollect(rig->view);
   EXPECT_EQ(s.audioFault, 0) << s.lastDeviceResult;
   EXPECT_LE(Swing(s.samples.rightSamples, kCapturedFrames), 2);
   EXPECT_LE(Swing(s.samples.leftSamples, kCapturedFrames), 2);
