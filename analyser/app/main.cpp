@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
 
 #include "analyser/app/main_frame.h"
 #include "analyser/app/qt_view_host.h"
@@ -33,9 +35,20 @@ int main(int argc, char** argv) {
   parser.process(app);
 
   AlsaSoundInput sound;
-  CMainFrame frame(document, profile, sound);
-  const QStringList files = parser.positionalArguments();
-  if (!files.isEmpty() && !frame.OpenSnapshot(files.constFirst())) return 1;
-  frame.PlaceAndShow();
-  return QApplication::exec();
+  int status = 1;
+  {
+    CMainFrame frame(document, profile, sound);
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty() || frame.OpenSnapshot(files.constFirst())) {
+      frame.PlaceAndShow();
+      status = QApplication::exec();
+    }
+  }
+  // A sound library stuck in its own thread could hold up the exit handlers: the
+  // preferences are saved by now, so the process just ends.
+  if (ThreadedSoundInput::AbandonedThreads() > 0) {
+    std::fflush(nullptr);
+    std::_Exit(status);
+  }
+  return status;
 }

@@ -61,8 +61,8 @@ CMainFrame::CMainFrame(CSylvarineDoc& document, QSettingsProfile& profile, ISoun
   setAcceptDrops(true);
   UpdateTitle();
   UpdateCheckMarks();
-  // Clicks on the panel change the same state the check marks show.
-  connect(viewWidget_, &CViewWidget::clicked, this, &CMainFrame::UpdateCheckMarks);
+  // Clicks on the panel and the run state change what the check marks show.
+  connect(viewWidget_, &CViewWidget::stateChanged, this, &CMainFrame::UpdateCheckMarks);
 }
 
 CMainFrame::~CMainFrame() {
@@ -196,8 +196,6 @@ void CMainFrame::ShowMenuPromptOverWholeBar(bool overWholeBar) {
 void CMainFrame::timerEvent(QTimerEvent* event) {
   if (event->timerId() != statusClock_.timerId()) return QMainWindow::timerEvent(event);
   RefreshDateAndTime();
-  // The run state can change on its own (a device fault), so the buttons follow it here.
-  UpdateCheckMarks();
 }
 
 // Only a checked item is checkable: an unchecked one shows no empty box beside its text,

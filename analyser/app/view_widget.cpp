@@ -45,10 +45,14 @@ void CViewWidget::mousePressEvent(QMouseEvent* event) {
   const Point client{at.x(), at.y()};
   if (event->button() == Qt::LeftButton) view_->OnLButtonDown(client);
   if (event->button() == Qt::RightButton) view_->OnRButtonDown(client);
-  emit clicked();
+  emit stateChanged();
 }
 
 void CViewWidget::timerEvent(QTimerEvent* event) {
   uint32_t id = 0;
-  if (view_ != nullptr && timers_.Lookup(event->timerId(), id)) view_->OnTimer(id);
+  if (view_ == nullptr || !timers_.Lookup(event->timerId(), id)) return;
+  // A device fault stops the measurement from a tick: the check marks follow then.
+  const int32_t wasRunning = view_->State().acquisitionRunning;
+  view_->OnTimer(id);
+  if (view_ != nullptr && view_->State().acquisitionRunning != wasRunning) emit stateChanged();
 }

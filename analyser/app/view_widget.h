@@ -15,7 +15,8 @@ class CViewWidget : public QWidget {
 
  signals:
   void firstPaint();
-  void clicked();
+  // A click or a timer tick may have changed what the menus and the toolbar show.
+  void stateChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

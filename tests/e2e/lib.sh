@@ -66,6 +66,68 @@ start_pulseaudio() {
   pactl set-default-source testmic
 }
 
+# Starts a private PipeWire (with its session manager and its PulseAudio service) on its
+# own session bus, with a null sink "testsink" whose monitor is the default source.
+start_pipewire() {
+  dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --fork --print-pid \
+    >"$E2E_TMP/dbus.pid" || fail "no session bus"
+  E2E_PIDS+=("$(cat "$E2E_TMP/dbus.pid")")
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+  pipewire >"$E2E_TMP/pipewire.log" 2>&1 &
+  SOUND_SERVER_PIDS=($!)
+  wait_for 10 test -S "$XDG_RUNTIME_DIR/pipewire-0" || fail "pipewire did not start"
+  wireplumber >"$E2E_TMP/wireplumber.log" 2>&1 &
+  SOUND_SERVER_PIDS+=($!)
+  pipewire-pulse >"$E2E_TMP/pipewire-pulse.log" 2>&1 &
+  SOUND_SERVER_PIDS+=($!)
+  E2E_PIDS+=("${SOUND_SERVER_PIDS[@]}")
+  wait_for 10 pactl info || fail "pipewire-pulse does not answer"
+  pactl load-module module-null-sink sink_name=testsink >/dev/null
+  # The session manager must know the sink before its monitor can be the default.
+  wait_for 10 bash -c 'pactl set-default-source testsink.monitor &&
+    pactl info | grep -q "^Default Source: testsink.monitor$"' ||
+    fail "no default source on pipewire"
+}
+
+# ALSA's "default" goes straight to PipeWire through its own ALSA plugin, as on a desktop
+# with pipewire-alsa, instead of through the PulseAudio plugin.
+use_pipewire_alsa_plugin() {
+  local lib
+  lib=$(find "$SYLVARINE_BUILD/pipewire-alsa" -name libasound_module_pcm_pipewire.so 2>/dev/null | head -1)
+  [[ -n $lib ]] || fail "PipeWire's ALSA plugin is not in $SYLVARINE_BUILD/pipewire-alsa (make test fetches it)"
+  cat >"$E2E_TMP/asound.conf" <<CONF
+</usr/share/alsa/alsa.conf>
+pcm_type.pipewire { lib "$lib" }
+pcm.!default { type pipewire playback_node "-1" capture_node "-1" }
+CONF
+  export ALSA_CONFIG_PATH="$E2E_TMP/asound.conf"
+}
+
+# Starts the sound server a test names: start_sound_server pulseaudio|pipewire|pipewire-alsa
+# (PipeWire reached through its PulseAudio service and ALSA's pulse plugin, or through
+# ALSA's own PipeWire plugin). SOUND_SERVER_PIDS lists its processes.
+start_sound_server() {
+  case ${1:-pulseaudio} in
+    pulseaudio)
+      start_pulseaudio
+      SOUND_SERVER_PIDS=("$(cat "$XDG_RUNTIME_DIR/pulse/pid")")
+      ;;
+    pipewire) start_pipewire ;;
+    pipewire-alsa) start_pipewire; use_pipewire_alsa_plugin ;;
+    *) fail "unknown sound server $1" ;;
+  esac
+}
+
+# Kills the sound server at once (SIGKILL) and waits until it is gone.
+kill_sound_server() {
+  local pid
+  for pid in "${SOUND_SERVER_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+  for pid in "${SOUND_SERVER_PIDS[@]}"; do
+    wait_for 10 bash -c "! kill -0 $pid" || fail "the sound server did not end"
+  done
+  rm -f "$XDG_RUNTIME_DIR/pulse/pid"
+}
+
 # Plays a stereo sine on the test sink for the rest of the test: play_signal HZ [SECONDS]
 play_signal() {
   local hz=$1 seconds=${2:-120}

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Figures of the live capture path, on the real analyser with a private sound server:
+# CPU of the whole process (% of one core) in each state, resident memory, and the delay
+# from a change of the signal at the source to its first appearance on the screen.
+#
+#   bench/live_capture_figures.sh BIN_DIR [SECONDS_PER_STATE] [pulseaudio|pipewire] [MEMORY_MINUTES]
+#
+# BIN_DIR holds a (preferably Release) sylvarine. Needs what `make test` installs.
+set -euo pipefail
+BIN=${1:?BIN_DIR}
+SECONDS_PER_STATE=${2:-60}
+SERVER=${3:-pulseaudio}
+MEMORY_MINUTES=${4:-0}
+export SYLVARINE_BIN=$BIN SYLVARINE_SOURCE=$(cd "$(dirname "$0")/.." && pwd)
+source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
+cd "$E2E_TMP"
+start_xvfb 1024x768x24
+start_sound_server "$SERVER"
+
+ticks() { awk '{print $14 + $15}' "/proc/$ANALYSER_PID/stat"; }
+rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$ANALYSER_PID/status"; }
+HZ=$(getconf CLK_TCK)
+
+# Percent of one core over SECONDS_PER_STATE: cpu_of LABEL
+cpu_of() {
+  local before after
+  before=$(ticks)
+  sleep "$SECONDS_PER_STATE"
+  after=$(ticks)
+  printf '%-34s %6.2f %%   RSS %6d kB\n' "$1" \
+    "$(awk -v t=$((after - before)) -v hz="$HZ" -v s="$SECONDS_PER_STATE" 'BEGIN {print t * 100 / hz / s}')" \
+    "$(rss_kb)"
+}
+
+menu() { xdotool key --clearmodifiers "$@"; sleep 0.5; }
+
+play_signal 1000
+start_analyser app.log
+wait_for_analyser_window
+sleep 3  # start-up work done
+cpu_of "stopped, never measured"
+
+click_view 270 220 1
+menu alt+r r Return  # Réglages > Rafraîchissement > Rapide
+cpu_of "oscilloscope, Rapide"
+menu alt+r r Down Return  # Moyen
+cpu_of "oscilloscope, Moyen"
+menu alt+d s  # Mode > Spectrographe
+cpu_of "spectrograph"
+menu alt+d v  # Mode > V.U. Mètres (starts the measurement)
+cpu_of "VU meters"
+menu alt+m r  # Mesure > Arrêt
+sleep 1
+cpu_of "stopped after measuring"
+
+# Delay from a change at the source to the screen, oscilloscope at Rapide and Moyen.
+menu alt+d o Return  # Mode > Oscilloscope > 2 voies décalées
+trace_shown() {
+  import -window root "$E2E_TMP/delay.png"
+  (($(count_colour "$E2E_TMP/delay.png" 25 25 490 80 '#FF0000') > 20))
+}
+measure_delay() {
+  local label=$1 total=0 worst=0 tries=5 start seen ms
+  for _ in $(seq $tries); do
+    kill "${E2E_PIDS[-1]}" 2>/dev/null || true  # the player of the current signal
+    wait_for 20 bash -c "! (( \$(import -window root '$E2E_TMP/q.png' && convert '$E2E_TMP/q.png' -crop '490x80+$((WIN_X + 25))+$((VIEW_Y + 25))' +repage txt:- | grep -ci '#FF0000') > 20 ))" ||
+      fail "the trace did not go flat"
+    sleep "0.$((RANDOM % 9 + 1))"
+    start=$(date +%s%N)
+    paplay --latency-msec=20 -d testsink "$E2E_TMP/sine-1000.wav" &
+    E2E_PIDS+=($!)
+    until trace_shown; do :; done
+    seen=$(date +%s%N)
+    ms=$(((seen - start) / 1000000))
+    total=$((total + ms))
+    ((ms > worst)) && worst=$ms
+  done
+  printf '%-34s mean %5d ms, worst %5d ms (%d changes)\n' "$label" $((total / tries)) "$worst" "$tries"
+}
+menu alt+m a  # Mesure > Marche
+menu alt+r r Return  # Rapide
+measure_delay "change to screen, Rapide"
+menu alt+r r Down Return  # Moyen
+measure_delay "change to screen, Moyen"
+
+if ((MEMORY_MINUTES > 0)); then
+  menu alt+d s
+  for minute in $(seq 0 "$MEMORY_MINUTES"); do
+    printf 'spectrograph, minute %2d: RSS %d kB\n' "$minute" "$(rss_kb)"
+    ((minute == MEMORY_MINUTES)) || sleep 60
+  done
+fi
