@@ -17,11 +17,11 @@ LC_ALL=C.UTF-8 MANWIDTH=250 man -l "$page" >manual.txt
 commands=$("$OSCTOOL" --help | grep -oE 'osctool [a-z-]+' | cut -d' ' -f2 | sort -u)
 [[ $(wc -w <<<"$commands") == 8 ]] || fail "osctool --help lists: $commands"
 for command in $commands; do
-  grep -qE "^ +$command\$" manual.txt || fail "the manual does not describe $command"
+  grep -qE "^ +$command( |\$)" manual.txt || fail "the manual does not describe $command"
   "$OSCTOOL" "$command" --help >help.txt || fail "$command --help failed"
   head -1 help.txt | grep -q "^Usage: osctool $command " || fail "$command --help: $(head -1 help.txt)"
   for option in $(grep -oE -- '--[a-z][a-z-]+' help.txt | sort -u); do
-    [[ $option == --help ]] && continue
+    [[ $option == --help || $option == --help-all ]] && continue
     grep -qF -- "$option" manual.txt || fail "the manual does not name $command $option"
   done
 done
