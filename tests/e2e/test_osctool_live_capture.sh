@@ -32,7 +32,7 @@ wait_for 20 bash -c '[[ -n $(pactl list short sink-inputs) ]]' || fail "the sine
 [[ $(stat -c %s sine.osc) == 64176 ]] || fail "snapshot size $(stat -c %s sine.osc)"
 [[ $(jq -c '{framesAfterStart}' report.txt) == '{"framesAfterStart":4000}' ]] ||
   fail "report: $(cat report.txt)"
-[[ $(jq -c 'del(.framesAfterStart)' report.txt) == $("$OSCTOOL" trigger sine.osc) ]] ||
+[[ $(jq -c 'del(.framesAfterStart)' report.txt) == "$("$OSCTOOL" trigger sine.osc)" ]] ||
   fail "the report is not the snapshot's trigger: $(cat report.txt)"
 
 "$OSCTOOL" measure sine.osc >sine.json || fail "measure failed"
