@@ -3,11 +3,14 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <thread>
 
 #include "analyser/capture/capture_engine.h"
 #include "platform/linux/alsa_sound_input.h"
+#include "platform/threaded_sound_input.h"
 #include "tools/osctool/capture_snapshot.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
@@ -48,6 +51,28 @@ bool ParseCount(const QString& text, int minimum, int& value) {
   return ok && value >= minimum;
 }
 
+int RecordSnapshots(const QString& out, bool numbered, int count, int interval,
+                    bool framesAfterStart) {
+  auto analyser = std::make_unique<InertAnalyser>();
+  ViewState& state = analyser->view.State();
+  AlsaSoundInput sound("default");
+  LiveCapture capture(state, sound, SteadyClock());
+  if (!capture.Open()) return FailWith(AnalyserText(kAudioOpenFailureText));
+  auto nextArm = std::chrono::steady_clock::now();
+  for (int i = 1; i <= count; ++i) {
+    std::this_thread::sleep_until(nextArm);
+    nextArm = std::chrono::steady_clock::now() + std::chrono::milliseconds(interval);
+    if (capture.Record() != CaptureOutcome::Recorded)
+      return FailWith(AnalyserText(kAudioUseFailureText));
+    QJsonObject extra;
+    if (framesAfterStart) extra["framesAfterStart"] = capture.FramesAfterStart();
+    const int saved =
+        SaveCaptureAsSnapshot(state.captureBuffer, numbered ? NumberedPath(out, i) : out, extra);
+    if (saved != 0) return saved;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int RunCaptureCommand(const QStringList& arguments) {
@@ -81,26 +106,14 @@ int RunCaptureCommand(const QStringList& arguments) {
                              folder.isDir() ? QStringLiteral("is not writable")
                                             : QStringLiteral("does not exist")));
 
-  auto analyser = std::make_unique<InertAnalyser>();
-  ViewState& state = analyser->view.State();
-  AlsaSoundInput sound("default");
-  LiveCapture capture(state, sound, SteadyClock());
-  if (!capture.Open()) return FailWith(AnalyserText(kAudioOpenFailureText));
-  const bool numbered = parser.isSet(countOption);
-  auto nextArm = std::chrono::steady_clock::now();
-  for (int i = 1; i <= count; ++i) {
-    std::this_thread::sleep_until(nextArm);
-    nextArm = std::chrono::steady_clock::now() + std::chrono::milliseconds(interval);
-    if (capture.Record() != CaptureOutcome::Recorded) {
-      capture.Close();
-      return FailWith(AnalyserText(kAudioUseFailureText));
-    }
-    QJsonObject extra;
-    if (parser.isSet(framesOption)) extra["framesAfterStart"] = capture.FramesAfterStart();
-    const int saved =
-        SaveCaptureAsSnapshot(state.captureBuffer, numbered ? NumberedPath(files[0], i) : files[0], extra);
-    if (saved != 0) return saved;
+  const int result = RecordSnapshots(files[0], parser.isSet(countOption), count, interval,
+                                     parser.isSet(framesOption));
+  // A sound library stuck in the device's thread must not hold up the end of the program,
+  // nor have its exit handlers run under that thread's feet.
+  if (ThreadedSoundInput::AbandonedThreads() > 0) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(result);
   }
-  capture.Close();
-  return 0;
+  return result;
 }
