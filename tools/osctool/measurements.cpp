@@ -29,9 +29,10 @@ std::vector<double> RisingCrossings(const int32_t* values, int count, double mea
     const double v = values[k];
     if (v < mean - hysteresis) {
       armed = true;
-    } else if (armed && v >= mean && k > 0) {
+    } else if (armed && v >= mean) {
+      // Armed means the sample before lay below the mean.
       const double before = values[k - 1];
-      crossings.push_back(before >= mean ? k : (k - 1) + (mean - before) / (v - before));
+      crossings.push_back((k - 1) + (mean - before) / (v - before));
       armed = false;
     }
   }
