@@ -5,7 +5,8 @@
 PACKAGES := build-essential cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
   qt6-translations-l10n libasound2-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-liberation2 fonts-urw-base35 xvfb xauth xdotool imagemagick x11-utils pulseaudio pulseaudio-utils \
-  libasound2-plugins alsa-utils sox poppler-utils shared-mime-info desktop-file-utils xdg-utils
+  libasound2-plugins alsa-utils sox poppler-utils shared-mime-info desktop-file-utils xdg-utils \
+  jq man-db groff-base
 
 JOBS ?= $(shell nproc)
 BUILD ?= build

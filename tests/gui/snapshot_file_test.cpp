@@ -5,6 +5,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include "analyser/app/support/snapshot_file.h"
 
@@ -57,6 +63,43 @@ TEST_F(SnapshotFileTest, ReadFailuresSayWhyInFrenchAndKeepTheBlock) {
       << error.toStdString();
   EXPECT_EQ(document.Block().rightSamples[7], 42);
   EXPECT_EQ(document.loadedFromFile, 0);
+}
+
+// A FIFO without a writer would block a plain open() for ever: these must come back at once.
+TEST_F(SnapshotFileTest, FifosDevicesAndSocketsAreRefusedWithoutWaiting) {
+  const QString fifo = dir.filePath("pipe.osc");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString socketPath = dir.filePath("socket.osc");
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(listener, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const QByteArray socketName = QFile::encodeName(socketPath);
+  ASSERT_LT(static_cast<std::size_t>(socketName.size()), sizeof address.sun_path);
+  std::memcpy(address.sun_path, socketName.constData(), static_cast<std::size_t>(socketName.size()));
+  ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  const QString linkToFifo = dir.filePath("link.osc");
+  ASSERT_TRUE(QFile::link(fifo, linkToFifo));
+
+  for (const QString& path : {fifo, socketPath, QStringLiteral("/dev/null"), linkToFifo}) {
+    EXPECT_FALSE(ReadSnapshotFile(path, document, error)) << path.toStdString();
+    EXPECT_EQ(error, QStringLiteral("Impossible d'ouvrir le fichier %1 : ce n'est pas un fichier "
+                                    "ordinaire (tube, périphérique ou socket).")
+                         .arg(path));
+  }
+  EXPECT_EQ(document.Block().rightSamples[7], 42);
+  EXPECT_EQ(document.loadedFromFile, 0);
+  ::close(listener);
+}
+
+TEST_F(SnapshotFileTest, ALinkToASnapshotIsRead) {
+  const QString path = dir.filePath("a.osc");
+  ASSERT_TRUE(WriteSnapshotFile(path, document, error)) << error.toStdString();
+  const QString link = dir.filePath("b.osc");
+  ASSERT_TRUE(QFile::link(path, link));
+  CSylvarineDoc other;
+  ASSERT_TRUE(ReadSnapshotFile(link, other, error)) << error.toStdString();
+  EXPECT_EQ(other.Block().rightSamples[7], 42);
 }
 
 TEST_F(SnapshotFileTest, AFailedSaveNamesTheMissingFolderAndKeepsWhatStandsInTheWay) {

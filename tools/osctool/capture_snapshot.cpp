@@ -9,7 +9,8 @@
 #include "tools/osctool/osctool_commands.h"
 #include "tools/osctool/trigger_report.h"
 
-int SaveCaptureAsSnapshot(const uint8_t (&buffer)[kCaptureBufferBytes], const QString& snapshotPath) {
+int SaveCaptureAsSnapshot(const uint8_t (&buffer)[kCaptureBufferBytes], const QString& snapshotPath,
+                          const QJsonObject& extra) {
   // Heap: a document and a view together are too large for the stack.
   auto analyser = std::make_unique<InertAnalyser>();
   ViewState& state = analyser->view.State();
@@ -18,6 +19,6 @@ int SaveCaptureAsSnapshot(const uint8_t (&buffer)[kCaptureBufferBytes], const QS
   analyser->document.AcceptBlock(state.samples);
   QString error;
   if (!WriteSnapshotFile(snapshotPath, analyser->document, error)) return FailWith(error);
-  PrintTriggerReport(analyser->document.Block().sumSamples);
+  PrintTriggerReport(analyser->document.Block().sumSamples, extra);
   return 0;
 }

@@ -5,17 +5,16 @@
 #include <cstring>
 
 #include "tools/osctool/capture_snapshot.h"
+#include "tools/osctool/command_line.h"
+#include "tools/osctool/input_file.h"
 #include "tools/osctool/osctool_commands.h"
 
 namespace {
 
 // Reads the whole raw capture; it must be exactly one buffer long.
 bool ReadRawCapture(const QString& path, uint8_t (&buffer)[kCaptureBufferBytes], QString& error) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
-    return false;
-  }
+  QFile file;
+  if (!OpenInputFile(path, file, error)) return false;
   const QByteArray bytes = file.read(kCaptureBufferBytes + 1);
   if (file.error() != QFileDevice::NoError) {
     error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
@@ -40,8 +39,13 @@ int RunFromRawCommand(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.addPositionalArgument("capture", "raw capture: 8000 bytes, left then right, unsigned");
   parser.addPositionalArgument("snapshot", "snapshot file to write (.osc)");
-  if (!parser.parse(QStringList{QStringLiteral("osctool from-raw")} + arguments))
-    return FailWith(parser.errorText());
+  int status = 0;
+  if (!ParseCommandLine(parser, QStringLiteral("from-raw"), QStringLiteral("CAPTURE.raw OUT.osc"),
+                        QStringLiteral("Converts one raw capture buffer (8000 bytes: 4000 frames of two 8-bit\n"
+                                       "unsigned bytes, left then right) as one acquisition into a snapshot,\n"
+                                       "and prints the trigger found, as \"osctool trigger\" does."),
+                        arguments, status))
+    return status;
   const QStringList files = parser.positionalArguments();
   if (files.size() != 2)
     return FailWith(QStringLiteral("from-raw takes a raw capture and a snapshot file to write"));

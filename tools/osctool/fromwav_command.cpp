@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 
 #include "tools/osctool/capture_snapshot.h"
+#include "tools/osctool/command_line.h"
 #include "tools/osctool/osctool_commands.h"
 #include "tools/osctool/recording_reader.h"
 
@@ -28,8 +29,17 @@ int RunFromWavCommand(const QStringList& arguments) {
                                        QStringLiteral("first frame taken (default 0)"),
                                        QStringLiteral("FRAME"), QStringLiteral("0"));
   parser.addOption(startOption);
-  if (!parser.parse(QStringList{QStringLiteral("osctool from-wav")} + arguments))
-    return FailWith(parser.errorText());
+  int status = 0;
+  if (!ParseCommandLine(
+          parser, QStringLiteral("from-wav"), QStringLiteral("RECORDING OUT.osc [--start FRAME]"),
+          QStringLiteral(
+              "Takes 4000 frames of a recording (any format libsndfile reads) from frame FRAME,\n"
+              "turned into the bytes an 8-bit unsigned sound card would deliver: each sample\n"
+              "read as 16 bits s becomes (s >> 8) + 128. A mono recording feeds both channels.\n"
+              "The buffer is then converted as one acquisition into a snapshot, and the\n"
+              "trigger found is printed, as \"osctool trigger\" does."),
+          arguments, status))
+    return status;
   const QStringList files = parser.positionalArguments();
   if (files.size() != 2)
     return FailWith(QStringLiteral("from-wav takes a recording and a snapshot file to write"));
@@ -42,7 +52,7 @@ int RunFromWavCommand(const QStringList& arguments) {
   RecordingFacts facts;
   QString error;
   if (!ReadRecordingExcerpt(files[0], startFrame, buffer, facts, error)) return FailWith(error);
-  const int status = SaveCaptureAsSnapshot(buffer, files[1]);
+  status = SaveCaptureAsSnapshot(buffer, files[1]);
   if (status == 0 && facts.sampleRate != kCaptureRate)
     WarnWith(QStringLiteral("%1 is recorded at %2 Hz; the snapshot's time axis assumes %3 Hz")
                  .arg(files[0])

@@ -11,11 +11,15 @@ namespace {
 
 const char kUsage[] =
     "usage: osctool spectrum FILE.osc [--runs N] [--integration off|short|medium|long]\n"
-    "                        [--compression off|common|independent]\n"
+    "                        [--compression off|common|independent] [--with-frequencies]\n"
     "       osctool from-raw CAPTURE.raw OUT.osc\n"
     "       osctool from-wav RECORDING OUT.osc [--start FRAME]\n"
     "       osctool trigger FILE.osc\n"
-    "       osctool render FILE.osc --display MODE [options] --out FILE.png|FILE.pdf\n";
+    "       osctool render FILE.osc --display MODE [options] --out FILE.png|FILE.pdf\n"
+    "       osctool capture OUT.osc [--frames-after-start] [--count N --interval MS]\n"
+    "       osctool measure FILE.osc [--range FIRST:LAST]\n"
+    "       osctool export FILE.osc OUT.wav|OUT.csv [--range FIRST:LAST] [--bits 8|16]\n"
+    "Each command explains itself with --help; see also osctool(1).\n";
 
 }  // namespace
 
@@ -51,6 +55,9 @@ int main(int argc, char** argv) {
   if (command == "from-wav") return RunFromWavCommand(arguments);
   if (command == "trigger") return RunTriggerCommand(arguments);
   if (command == "render") return RunRenderCommand(arguments);
+  if (command == "capture") return RunCaptureCommand(arguments);
+  if (command == "measure") return RunMeasureCommand(arguments);
+  if (command == "export") return RunExportCommand(arguments);
   if (command == "--help" || command == "-h") {
     std::fputs(kUsage, stdout);
     return 0;

@@ -8,6 +8,9 @@ int RunFromRawCommand(const QStringList& arguments);
 int RunFromWavCommand(const QStringList& arguments);
 int RunTriggerCommand(const QStringList& arguments);
 int RunRenderCommand(const QStringList& arguments);
+int RunCaptureCommand(const QStringList& arguments);
+int RunMeasureCommand(const QStringList& arguments);
+int RunExportCommand(const QStringList& arguments);
 
 // Prints "osctool: <message>" on stderr and returns 2.
 int FailWith(const QString& message);

@@ -1,7 +1,8 @@
 #include "tools/osctool/recording_reader.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include "tools/osctool/input_file.h"
 #include <sndfile.h>
 
 #include <algorithm>
@@ -63,16 +64,10 @@ QString SndfileError(SNDFILE* file) { return QString::fromUtf8(sf_strerror(file)
 bool ReadRecordingExcerpt(const QString& path, int64_t startFrame,
                           uint8_t (&buffer)[kCaptureBufferBytes], RecordingFacts& facts,
                           QString& error) {
-  // libsndfile would take a directory and then report a confusing format error.
-  if (QFileInfo(path).isDir()) {
-    error = QStringLiteral("cannot read %1: it is a directory").arg(path);
-    return false;
-  }
-  QFile input(path);
-  if (!input.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("cannot open %1: %2").arg(path, input.errorString());
-    return false;
-  }
+  // libsndfile would take a directory and report a confusing format error, and would wait
+  // on a FIFO for ever.
+  QFile input;
+  if (!OpenInputFile(path, input, error)) return false;
   SF_INFO info{};
   SndfileHandle file(sf_open_fd(input.handle(), SFM_READ, &info, SF_FALSE));
   if (!file) {

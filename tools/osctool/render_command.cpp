@@ -16,6 +16,7 @@
 #include "analyser/app/support/snapshot_file.h"
 #include "analyser/capture/trigger_search.h"
 #include "analyser/view/command_ids.h"
+#include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
 #include "tools/osctool/render_state.h"
@@ -176,8 +177,17 @@ int RunRenderCommand(const QStringList& arguments) {
   parser.addOptions({displayOption, timeBaseOption, gainOption, scaleOption, sideOption, triggeredOption,
                      gridOption, runningOption, sizeOption, printerOption, outOption});
   parser.addPositionalArgument("file", "snapshot file (.osc)");
-  if (!parser.parse(QStringList{QStringLiteral("osctool render")} + arguments))
-    return FailWith(parser.errorText());
+  int status = 0;
+  if (!ParseCommandLine(
+          parser, QStringLiteral("render"),
+          QStringLiteral("FILE.osc --display MODE [options] --out FILE.png|FILE.pdf"),
+          QStringLiteral(
+              "Paints one display of a snapshot exactly as the analyser shows the file once\n"
+              "opened (loading searches no trigger, so the sweep starts at sample 300), into a\n"
+              "PNG picture or a PDF page. --triggered searches the trigger as after a capture;\n"
+              "--printer paints with the printed page's mapping (three device units a unit)."),
+          arguments, status))
+    return status;
   const QStringList files = parser.positionalArguments();
   if (files.size() != 1) return FailWith(QStringLiteral("render takes exactly one snapshot file"));
   if (!parser.isSet(displayOption))

@@ -4,16 +4,50 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 
 #include "analyser/app/support/snapshot_file.h"
 #include "analyser/spectrum/spectrum_commands.h"
 #include "analyser/view/command_ids.h"
+#include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/spectrum_bands.h"
 
 namespace {
+
+const QString kSpectrumDescription = QStringLiteral(
+    "Prints the spectra the analyser's spectrograph shows for the snapshot, as JSON:\n"
+    "{\"integrated\": [right[100], left[100]], \"display\": [right[100], left[100]]},\n"
+    "after N analyses of each channel (right first) from a fresh view, with the given\n"
+    "integration (default short) and compression (default common).\n"
+    "--with-frequencies adds \"bins\": for each bin 0..99 the period lengths it takes\n"
+    "(periodShortest..periodLongest, samples, inclusive) and the band these lengths are at\n"
+    "44100 Hz (frequencyLow = 44100 / periodLongest, frequencyHigh = 44100 / periodShortest,\n"
+    "Hz, to 0.01 Hz); a bin that takes no period length has nulls, and the bins filled with\n"
+    "the mean of two others name them in \"filledFrom\".");
+
+double Hundredths(double value) { return std::round(value * 100.0) / 100.0; }
+
+QJsonArray BinBands() {
+  QJsonArray bins;
+  for (int bin = 0; bin < kSpectrumBins; ++bin) {
+    QJsonObject entry{{"bin", bin}};
+    const std::optional<BinPeriods> periods = PeriodsOfBin(bin);
+    entry["periodShortest"] = periods ? QJsonValue(periods->shortest) : QJsonValue();
+    entry["periodLongest"] = periods ? QJsonValue(periods->longest) : QJsonValue();
+    entry["frequencyLow"] =
+        periods ? QJsonValue(Hundredths(kSamplesPerSecond / periods->longest)) : QJsonValue();
+    entry["frequencyHigh"] =
+        periods ? QJsonValue(Hundredths(kSamplesPerSecond / periods->shortest)) : QJsonValue();
+    if (const auto neighbours = NeighboursOfFilledBin(bin))
+      entry["filledFrom"] = QJsonArray{(*neighbours)[0], (*neighbours)[1]};
+    bins.append(entry);
+  }
+  return bins;
+}
 
 struct NamedCommand {
   const char* name;
@@ -50,10 +84,14 @@ int RunSpectrumCommand(const QStringList& arguments) {
   const QCommandLineOption runsOption("runs", "analyses per channel", "N", "1");
   const QCommandLineOption integrationOption("integration", "off|short|medium|long", "mode");
   const QCommandLineOption compressionOption("compression", "off|common|independent", "mode");
-  parser.addOptions({runsOption, integrationOption, compressionOption});
+  const QCommandLineOption frequenciesOption(
+      "with-frequencies", "each bin's period lengths and frequency band in Hz");
+  parser.addOptions({runsOption, integrationOption, compressionOption, frequenciesOption});
   parser.addPositionalArgument("file", "snapshot file (.osc)");
-  if (!parser.parse(QStringList{QStringLiteral("osctool spectrum")} + arguments))
-    return FailWith(parser.errorText());
+  int status = 0;
+  if (!ParseCommandLine(parser, QStringLiteral("spectrum"), QStringLiteral("FILE.osc [options]"),
+                        kSpectrumDescription, arguments, status))
+    return status;
   const QStringList files = parser.positionalArguments();
   if (files.size() != 1)
     return FailWith(QStringLiteral("spectrum takes exactly one snapshot file"));
@@ -93,6 +131,9 @@ int RunSpectrumCommand(const QStringList& arguments) {
         .toJson(QJsonDocument::Compact);
   };
   QTextStream(stdout) << "{\"integrated\":" << pair(state.spectrum.integratedSpectrum)
-                      << ",\"display\":" << pair(state.spectrum.displaySpectrum) << "}\n";
+                      << ",\"display\":" << pair(state.spectrum.displaySpectrum);
+  if (parser.isSet(frequenciesOption))
+    QTextStream(stdout) << ",\"bins\":" << QJsonDocument(BinBands()).toJson(QJsonDocument::Compact);
+  QTextStream(stdout) << "}\n";
   return 0;
 }

@@ -3,14 +3,20 @@
 #include <memory>
 
 #include "analyser/app/support/snapshot_file.h"
+#include "tools/osctool/command_line.h"
 #include "tools/osctool/osctool_commands.h"
 #include "tools/osctool/trigger_report.h"
 
 int RunTriggerCommand(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.addPositionalArgument("file", "snapshot file (.osc)");
-  if (!parser.parse(QStringList{QStringLiteral("osctool trigger")} + arguments))
-    return FailWith(parser.errorText());
+  int status = 0;
+  if (!ParseCommandLine(parser, QStringLiteral("trigger"), QStringLiteral("FILE.osc"),
+                        QStringLiteral("Prints {\"triggerFound\": 0|1, \"triggerOffset\": N}: the trigger the\n"
+                                       "acquisition would find in the snapshot's sum (a downward crossing of\n"
+                                       "-60 between samples 300 and 1000; the offset counts from 300)."),
+                        arguments, status))
+    return status;
   const QStringList files = parser.positionalArguments();
   if (files.size() != 1) return FailWith(QStringLiteral("trigger takes exactly one snapshot file"));
   auto document = std::make_unique<CSylvarineDoc>();

@@ -1,5 +1,8 @@
 #pragma once
+#include <QJsonObject>
+
 #include "analyser/capture/trigger_search.h"
 
-// Prints {"triggerFound": 0|1, "triggerOffset": N} on stdout for a block's sum array.
-void PrintTriggerReport(const int32_t* sumSamples);
+// Prints {"triggerFound": 0|1, "triggerOffset": N} on stdout for a block's sum array, with
+// the members of `extra` besides.
+void PrintTriggerReport(const int32_t* sumSamples, const QJsonObject& extra = {});

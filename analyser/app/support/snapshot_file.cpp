@@ -6,10 +6,27 @@
 #include <QSaveFile>
 #include <vector>
 
+#include "analyser/app/support/regular_file.h"
+
 namespace {
 
 // Qt's own error strings come from the C library in English; the interface is French, so the
 // reason is told from what the file system shows.
+QString OpenFailureReason(RegularFileStatus status) {
+  switch (status) {
+    case RegularFileStatus::Missing:
+      return QStringLiteral("le fichier n'existe pas.");
+    case RegularFileStatus::Directory:
+      return QStringLiteral("c'est un dossier, pas un fichier.");
+    case RegularFileStatus::NotRegular:
+      return QStringLiteral("ce n'est pas un fichier ordinaire (tube, périphérique ou socket).");
+    case RegularFileStatus::Denied:
+      return QStringLiteral("accès refusé.");
+    default:
+      return QStringLiteral("erreur de lecture.");
+  }
+}
+
 QString ReadFailureReason(const QString& path, const QFileDevice& file) {
   const QFileInfo info(path);
   if (!info.exists()) return QStringLiteral("le fichier n'existe pas.");
@@ -36,9 +53,10 @@ QString WriteFailureReason(const QString& path, const QFileDevice& file) {
 }  // namespace
 
 bool ReadSnapshotFile(const QString& path, CSylvarineDoc& document, QString& error) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("Impossible d'ouvrir le fichier %1 : %2").arg(path, ReadFailureReason(path, file));
+  QFile file;
+  const RegularFileStatus status = OpenRegularFile(path, file);
+  if (status != RegularFileStatus::Opened) {
+    error = QStringLiteral("Impossible d'ouvrir le fichier %1 : %2").arg(path, OpenFailureReason(status));
     return false;
   }
   const QByteArray bytes = file.read(static_cast<qint64>(kSnapshotBytes));

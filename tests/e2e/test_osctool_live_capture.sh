@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# osctool capture records from the sound card as the analyser does: a 1 kHz sine played
+# through a private PulseAudio server measures 1000 Hz with its peak-to-peak; without a
+# server the analyser's open-failure text comes, exit 2, and nothing is written.
+source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
+OSCTOOL="$SYLVARINE_BIN/osctool"
+cd "$E2E_TMP"
+
+no_capture() {  # no_capture WHAT OUTPUT COMMAND...: exit 2, one line, OUTPUT not written
+  local what=$1 output=$2 status=0; shift 2
+  "$@" >out.txt 2>err.txt || status=$?
+  [[ $status == 2 ]] || fail "$what: exit status $status"
+  [[ $(wc -l <err.txt) == 1 ]] || fail "$what: stderr was: $(cat err.txt)"
+  [[ ! -s out.txt ]] || fail "$what: printed $(cat out.txt)"
+  [[ ! -e $output ]] || fail "$what: $output was written"
+}
+
+# No sound server: ALSA's "default" cannot open.
+PULSE_SERVER="unix:$E2E_TMP/nowhere" no_capture "no server" none.osc "$OSCTOOL" capture none.osc
+grep -qx "osctool: Impossible d'ouvrir l'interface audio! Soit celle-ci n'est pas compatible, .*et réessayez." err.txt ||
+  fail "not the analyser's open-failure text: $(cat err.txt)"
+no_capture "missing folder" nowhere/a.osc "$OSCTOOL" capture nowhere/a.osc
+no_capture "bad count" c.osc "$OSCTOOL" capture c.osc --count 0
+
+start_pulseaudio
+# A steady sine, playing before the capture starts.
+play_signal 1000
+wait_for 20 bash -c '[[ -n $(pactl list short sink-inputs) ]]' || fail "the sine does not play"
+
+"$OSCTOOL" capture sine.osc --frames-after-start >report.txt 2>err.txt || fail "capture failed: $(cat err.txt)"
+[[ ! -s err.txt ]] || fail "capture complained: $(cat err.txt)"
+[[ $(stat -c %s sine.osc) == 64176 ]] || fail "snapshot size $(stat -c %s sine.osc)"
+[[ $(jq -c '{framesAfterStart}' report.txt) == '{"framesAfterStart":4000}' ]] ||
+  fail "report: $(cat report.txt)"
+[[ $(jq -c 'del(.framesAfterStart)' report.txt) == "$("$OSCTOOL" trigger sine.osc)" ]] ||
+  fail "the report is not the snapshot's trigger: $(cat report.txt)"
+
+"$OSCTOOL" measure sine.osc >sine.json || fail "measure failed"
+for channel in right left; do
+  # The player's 16-bit peaks of 0.8 full scale become the bytes 25 and 230: values -102..103.
+  jq -e ".channels.$channel | (.frequency.value - 1000 | fabs) < 10 and
+         (.peakToPeak.value - 205 | fabs) <= 3" sine.json >/dev/null ||
+    fail "$channel: $(jq -c ".channels.$channel | {frequency, peakToPeak}" sine.json)"
+done
+
+# Numbered snapshots, one report line each.
+"$OSCTOOL" capture many.osc --count 2 --interval 0 >many.txt || fail "capture --count failed"
+[[ $(wc -l <many.txt) == 2 && -s many-0001.osc && -s many-0002.osc && ! -e many.osc ]] ||
+  fail "capture --count 2 wrote: $(ls many*)"
+"$OSCTOOL" measure many-0002.osc | jq -e '(.channels.left.frequency.value - 1000 | fabs) < 10' >/dev/null ||
+  fail "the second numbered snapshot is not the sine"
+echo PASS

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# osctool's manual page is installed, man reads it without a warning, and it names every
+# command and every option that the commands' --help lists.
+source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
+OSCTOOL="$SYLVARINE_BIN/osctool"
+cd "$E2E_TMP"
+prefix="$E2E_TMP/prefix"
+cmake --install "$SYLVARINE_BUILD" --prefix "$prefix" >install.log 2>&1 ||
+  fail "cmake --install failed: $(tail -3 install.log)"
+page="$prefix/share/man/man1/osctool.1"
+[[ -f $page ]] || fail "no manual page at $page"
+
+LC_ALL=C.UTF-8 man --warnings -l "$page" >/dev/null 2>warnings.txt || fail "man cannot read the page"
+[[ ! -s warnings.txt ]] || fail "man warns: $(cat warnings.txt)"
+LC_ALL=C.UTF-8 MANWIDTH=250 man -l "$page" >manual.txt
+
+commands=$("$OSCTOOL" --help | grep -oE 'osctool [a-z-]+' | cut -d' ' -f2 | sort -u)
+[[ $(wc -w <<<"$commands") == 8 ]] || fail "osctool --help lists: $commands"
+for command in $commands; do
+  grep -qE "^ +$command( |\$)" manual.txt || fail "the manual does not describe $command"
+  "$OSCTOOL" "$command" --help >help.txt || fail "$command --help failed"
+  head -1 help.txt | grep -q "^Usage: osctool $command " || fail "$command --help: $(head -1 help.txt)"
+  for option in $(grep -oE -- '--[a-z][a-z-]+' help.txt | sort -u); do
+    [[ $option == --help || $option == --help-all ]] && continue
+    grep -qF -- "$option" manual.txt || fail "the manual does not name $command $option"
+  done
+done
+echo PASS
