@@ -299,3 +299,59 @@ choose_colour() {
   wait_for 10 window_gone "Sélectionner une couleur" ||
     fail "the colour chooser did not close"
 }
+
+# Succeeds once the status bar's clock has moved on, that is once the window repaints:
+# clock_ticks [SECONDS]
+clock_ticks() {
+  local X Y WIDTH HEIGHT SCREEN before crop
+  eval "$(xdotool getwindowgeometry --shell "$WIN")"
+  crop="200x16+$((X + WIDTH - 200))+$((Y + HEIGHT - 18))"
+  import -window root "$E2E_TMP/clock.png"
+  before=$(convert "$E2E_TMP/clock.png" -crop "$crop" +repage rgb:- | md5sum)
+  wait_for "${1:-5}" bash -c "import -window root '$E2E_TMP/clock2.png' &&
+    [[ \$(convert '$E2E_TMP/clock2.png' -crop '$crop' +repage rgb:- | md5sum) != '$before' ]]"
+}
+
+# Succeeds while the right channel's trace (red) shows a signal in the trace area.
+trace_shows_signal() {
+  import -window root "$E2E_TMP/trace.png"
+  (($(count_colour "$E2E_TMP/trace.png" 25 25 490 80 '#FF0000') > 20))
+}
+
+# Saves the document under a new name with Ctrl+S (an untitled document asks for one):
+# save_new_document PATH_WITHOUT_EXTENSION
+save_new_document() {
+  local dialog
+  xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN" || true
+  xdotool key --clearmodifiers ctrl+s
+  wait_for_dialog || fail "no file dialog"
+  dialog=$(xdotool search --onlyvisible --pid "$ANALYSER_PID" | grep -vx "$WIN" | head -1)
+  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 20 "$1"
+  press_return
+  wait_for 20 test -s "$1.osc" || fail "Save wrote nothing"
+}
+
+# Waits until the sink plays something: a player's sound has reached the server.
+wait_for_playing() {
+  wait_for 10 bash -c '[[ -n $(pactl list short sink-inputs) ]]' || fail "nothing plays"
+}
+
+# Walks the menus from the keyboard at a person's pace: menu_keys alt+m a
+menu_keys() {
+  local args=() key
+  for key in "$@"; do args+=(key --clearmodifiers "$key" sleep 0.3); done
+  xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN" || true
+  xdotool "${args[@]}"
+}
+
+# Waits until a logical rectangle of the view differs from the same one in IMAGE:
+# wait_for_view_change IMAGE X Y WIDTH HEIGHT [SECONDS]
+wait_for_view_change() {
+  local before
+  before=$(region_sum "$1" "$2" "$3" "$4" "$5")
+  wait_for "${6:-20}" bash -c "import -window root '$E2E_TMP/changed.png' &&
+    [[ \$(convert '$E2E_TMP/changed.png' -crop '$4x$5+$((WIN_X + $2))+$((VIEW_Y + $3))' +repage rgb:- |
+         md5sum | cut -c1-32) != '$before' ]]"
+}
