@@ -28,7 +28,7 @@ void CViewWidget::paintEvent(QPaintEvent* event) {
     ViewState& state = view_->State();
     const int32_t target = state.outputTarget;
     state.outputTarget = OutputTarget::Screen;
-    QPainterSurface surface(painter, rect());
+    QPainterSurface surface(painter, rect(), event->rect());
     view_->OnDraw(surface);
     surface.Flush();
     state.outputTarget = target;

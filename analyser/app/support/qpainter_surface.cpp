@@ -77,8 +77,8 @@ QFont QPainterSurface::RealiseFont(const FontSpec& description) {
   return found->second;
 }
 
-QPainterSurface::QPainterSurface(QPainter& painter, const QRect& client)
-    : painter_(painter), client_(client) {
+QPainterSurface::QPainterSurface(QPainter& painter, const QRect& client, const QRect& exposed)
+    : painter_(painter), client_(client), exposed_(exposed) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setBackgroundMode(Qt::TransparentMode);
@@ -189,7 +189,11 @@ void QPainterSurface::PlotThin(QPoint from, QPoint to, int64_t& dotCounter) {
   const bool dotted = penSpec_.style == PenStyle::Dot;
   const QPaintDevice* device = painter_.device();
   thin_line::Bounds clip;
-  if (device != nullptr) clip = {0, 0, device->width() - 1, device->height() - 1};
+  if (device != nullptr) {
+    QRect visible(0, 0, device->width(), device->height());
+    if (exposed_.isValid()) visible &= exposed_;
+    clip = {visible.left(), visible.top(), visible.right(), visible.bottom()};
+  }
   // Three pixels on, three off, counted along the whole line, off the device too.
   const int64_t phase = dotCounter;
   thin_line::PlotPixels(from.x(), from.y(), to.x(), to.y(), clip,

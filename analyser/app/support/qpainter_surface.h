@@ -16,8 +16,10 @@
 
 class QPainterSurface : public DrawingSurface {
  public:
-  // `client` is the view's client rectangle in device pixels.
-  QPainterSurface(QPainter& painter, const QRect& client);
+  // `client` is the view's client rectangle in device pixels; `exposed`, if given, the part
+  // of the device this paint can change (the rest is clipped away): thin lines are not
+  // walked outside it.
+  QPainterSurface(QPainter& painter, const QRect& client, const QRect& exposed = QRect());
   ~QPainterSurface() override;
   QPainterSurface(const QPainterSurface&) = delete;
   QPainterSurface& operator=(const QPainterSurface&) = delete;
@@ -57,6 +59,7 @@ class QPainterSurface : public DrawingSurface {
 
   QPainter& painter_;
   QRect client_;
+  QRect exposed_;
   int32_t windowWidth_ = 1, windowHeight_ = 1, viewportWidth_ = 1, viewportHeight_ = 1;
   PenSpec penSpec_;
   QColor penColour_ = Qt::black;
