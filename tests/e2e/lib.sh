@@ -171,18 +171,22 @@ wait_for_message() {
 # Presses Return in the focused window.
 press_return() { xdotool key --clearmodifiers Return; }
 
+# Gives a window the keyboard focus and waits until it has it: focus_window ID
+focus_window() {
+  local id=$1
+  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id" 2>/dev/null || true
+  wait_for 10 bash -c "xdotool windowfocus '$id' 2>/dev/null; [[ \$(xdotool getwindowfocus) == '$id' ]]" ||
+    fail "window $id did not get the focus"
+}
+
 # Waits for a message box by its caption, gives it the focus and answers it with Return:
 # close_box CAPTION
 close_box() {
   local box
   box=$(wait_for_window "$1") || fail "no box titled \"$1\""
-  for _ in 1 2 3; do
-    xdotool windowfocus --sync "$box" 2>/dev/null || true
-    sleep 0.2
-    xdotool key --clearmodifiers Return
-    wait_for 3 window_gone "$1" && return 0
-  done
-  fail "the box \"$1\" did not close"
+  focus_window "$box"
+  xdotool key --clearmodifiers Return
+  wait_for 10 window_gone "$1" || fail "the box \"$1\" did not close"
 }
 
 # Waits for the main window, focuses it and sets WIN, WIN_X, WIN_Y and VIEW_Y (the screen
@@ -255,6 +259,14 @@ wait_for_dialog() {
   wait_for "${1:-20}" bash -c "(( \$(xdotool search --onlyvisible --pid $ANALYSER_PID | wc -l) >= 2 ))"
 }
 
+# Waits for a dialog of the analyser and gives it the focus: focus_dialog
+focus_dialog() {
+  local dialog
+  wait_for_dialog || fail "no dialog"
+  dialog=$(xdotool search --onlyvisible --pid "$ANALYSER_PID" | grep -vx "$WIN" | head -1)
+  focus_window "$dialog"
+}
+
 # Succeeds while no visible window has this exact title: window_gone TITLE
 window_gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
@@ -283,7 +295,7 @@ open_preferences() {
   xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN" || true
   xdotool key --clearmodifiers alt+o sleep 0.3 key p
   PREFS=$(wait_for_window "Préférences") || fail "Préférences did not open"
-  sleep 0.3
+  focus_window "$PREFS"
 }
 
 # In the colour chooser that a "<>" button opened, types a colour and confirms it:
@@ -291,8 +303,7 @@ open_preferences() {
 choose_colour() {
   local chooser
   chooser=$(wait_for_window "Sélectionner une couleur") || fail "the colour chooser did not open"
-  xdotool windowfocus --sync "$chooser"
-  sleep 0.3
+  focus_window "$chooser"
   # Alt+H is the chooser's own shortcut for its "HTML:" field.
   xdotool key --clearmodifiers alt+h sleep 0.2 key ctrl+a type "$1"
   xdotool key Tab sleep 0.2 key Return
@@ -324,9 +335,7 @@ save_new_document() {
   local dialog
   xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN" || true
   xdotool key --clearmodifiers ctrl+s
-  wait_for_dialog || fail "no file dialog"
-  dialog=$(xdotool search --onlyvisible --pid "$ANALYSER_PID" | grep -vx "$WIN" | head -1)
-  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+  focus_dialog
   xdotool key --clearmodifiers ctrl+a
   xdotool type --delay 20 "$1"
   press_return

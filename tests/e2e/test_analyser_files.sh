@@ -20,11 +20,8 @@ screenshot later.png
   fail "the trace changed: the measurement runs"
 
 # Fichier > Enregistrer sous...: a new name without extension gets ".osc".
-xdotool key --clearmodifiers alt+f
-sleep 0.3
-xdotool key --clearmodifiers r
-wait_for_dialog || fail "no file dialog"
-sleep 0.5
+menu_keys alt+f r
+focus_dialog
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 20 "$E2E_TMP/copy"
 press_return
@@ -35,8 +32,7 @@ wait_for 10 xdotool search --onlyvisible --name '^copy.osc - Sylvarine$' || fail
 # Print to a PDF file through the print dialog.
 xdotool windowfocus --sync "$WIN"
 xdotool key --clearmodifiers ctrl+p
-wait_for_dialog || fail "no print dialog"
-sleep 0.5
+focus_dialog
 press_return  # "Imprimer" to the proposed file, $HOME/Sylvarine.pdf
 wait_for 20 test -s "$HOME/Sylvarine.pdf" || fail "no PDF written"
 wait_for 10 pdftoppm -r 50 -png -singlefile "$HOME/Sylvarine.pdf" page || fail "unreadable PDF"

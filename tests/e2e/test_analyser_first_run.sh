@@ -23,17 +23,13 @@ screenshot shot.png
 (($(count_colour shot.png 700 120 60 250 '#FFFFFF') > 10000)) || fail "the panel is not erased"
 
 # Measurement while the device is missing: Marche gives the fault message, once.
-xdotool key --clearmodifiers alt+m
-sleep 0.3
-xdotool key --clearmodifiers a
+menu_keys alt+m a
 wait_for_message app.log "Le programme ne peut pas fonctionner normalement" ||
   fail "no fault message after Marche"
 close_box "Dodiravadovu Duzav"
 
 # Quit through the menu: Fichier > Quitter.
-xdotool key --clearmodifiers alt+f
-sleep 0.3
-xdotool key --clearmodifiers q
+menu_keys alt+f q
 wait_for_exit "$ANALYSER_PID" 30 || fail "the program did not quit"
 conf="$XDG_CONFIG_HOME/Kelvory/Sylvarine.conf"
 [[ -f $conf ]] || fail "no profile at $conf"

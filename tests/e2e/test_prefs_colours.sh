@@ -53,7 +53,7 @@ click_dialog_units "$PREFS" 285 178 159 101 15 11
 choose_colour '#00ffff'
 click_dialog_units "$PREFS" 285 178 197 40 76 11
 wait_for 10 window_gone Préférences || fail "Cancel did not close"
-sleep 1
+clock_ticks || fail "the window does not repaint"  # any repaint Cancel caused is done
 screenshot cancelled.png
 (($(trace_pixels cancelled.png '#00FFFF') == 0)) || fail "Cancel applied the colour"
 (($(trace_pixels cancelled.png '#FF00FF') > 200)) || fail "the magenta went after Cancel"
