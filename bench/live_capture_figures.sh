@@ -41,10 +41,9 @@ sleep 3  # start-up work done
 cpu_of "stopped, never measured"
 
 click_view 270 220 1
+cpu_of "oscilloscope, Moyen"  # the initial refresh period
 menu alt+r r Return  # Réglages > Rafraîchissement > Rapide
 cpu_of "oscilloscope, Rapide"
-menu alt+r r Down Return  # Moyen
-cpu_of "oscilloscope, Moyen"
 menu alt+d s  # Mode > Spectrographe
 cpu_of "spectrograph"
 menu alt+d v  # Mode > V.U. Mètres (starts the measurement)
@@ -69,7 +68,7 @@ measure_delay() {
     start=$(date +%s%N)
     paplay --latency-msec=20 -d testsink "$E2E_TMP/sine-1000.wav" &
     E2E_PIDS+=($!)
-    until trace_shown; do :; done
+    wait_for 20 trace_shown || fail "the sine did not show"
     seen=$(date +%s%N)
     ms=$(((seen - start) / 1000000))
     total=$((total + ms))
