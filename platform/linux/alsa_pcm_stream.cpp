@@ -11,7 +11,7 @@ constexpr unsigned kRate = 44100;
 constexpr unsigned kChannels = 2;
 // A sound server hands sound over a period at a time: 2048 frames (46 ms) wake the
 // device about twenty times a second and keep the freshest sound at most that old.
-constexpr snd_pcm_uframes_t kPeriodFrames = 4096;
+constexpr snd_pcm_uframes_t kPeriodFrames = 2048;
 constexpr snd_pcm_uframes_t kRingFrames = kPeriodFrames * 8;
 
 // ALSA prints its own errors on stderr; the caller reports failures instead.
