@@ -77,8 +77,12 @@ std::string NormaliseWindowsPath(std::string_view path) {
 WindowsPath AbsoluteWindowsPath(std::string_view path, std::string_view workingDirectory) {
   WindowsPath parsed = ParseWindowsPath(path);
   if (parsed.drive != 0) return parsed;
+  if (parsed.rooted) {
+    // The machine's current drive is C:, wherever the process runs.
+    parsed.drive = kCurrentDrive;
+    return parsed;
+  }
   WindowsPath base = ParseWindowsPath(workingDirectory);
-  if (parsed.rooted) base.components.clear();
   base.rooted = true;
   for (auto& component : parsed.components) AppendComponent(base, std::move(component));
   return base;
@@ -110,8 +114,7 @@ std::string TypedPathToWindows(std::string_view text) {
 }
 
 std::optional<std::string> WindowsPathToHost(std::string_view windowsPath,
-                                             std::string_view machineDirectory,
-                                             std::string_view hostWorkingDirectory) {
+                                             std::string_view machineDirectory) {
   if (windowsPath.find('\0') != std::string_view::npos) return std::nullopt;
   if (windowsPath.size() >= 2 && IsWindowsSeparator(windowsPath[0]) &&
       IsWindowsSeparator(windowsPath[1]))
@@ -125,8 +128,7 @@ std::optional<std::string> WindowsPathToHost(std::string_view windowsPath,
     }
     return relative.empty() ? std::string(".") : relative;
   }
-  if (parsed.drive == 0)
-    parsed.drive = HostPathToWindows(hostWorkingDirectory, machineDirectory)[0];
+  if (parsed.drive == 0) parsed.drive = kCurrentDrive;
   std::string host;
   if (parsed.drive == 'C')
     host = TrimTrailingSlashes(machineDirectory) + "/drive_c";

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
@@ -41,6 +42,20 @@ Qt::Alignment AlignmentOf(InstallerWindow::TextPlacement placement) {
   return Qt::AlignCenter;
 }
 
+// The band of the client area a text's line occupies: the whole width, its font's height.
+QRect LineBand(const QRect& client, const InstallerWindow::WindowText& text) {
+  const int height = QFontMetrics(WindowTextFont(text)).height();
+  switch (text.placement) {
+    case InstallerWindow::TextPlacement::TopLeft:
+      return QRect(client.left(), client.top(), client.width(), height);
+    case InstallerWindow::TextPlacement::Centred:
+      return QRect(client.left(), client.center().y() - height / 2 - 1, client.width(), height + 2);
+    case InstallerWindow::TextPlacement::BottomRight:
+      return QRect(client.left(), client.bottom() - height + 1, client.width(), height);
+  }
+  return client;
+}
+
 void DrawWindowText(QPainter& painter, const QRect& client, const InstallerWindow::WindowText& text,
                     std::string_view content) {
   QFont font = WindowTextFont(text);
@@ -53,9 +68,15 @@ void DrawWindowText(QPainter& painter, const QRect& client, const InstallerWindo
     font.setPixelSize(fitted);
     line = QFontMetrics(font).elidedText(line, Qt::ElideMiddle, room);
   }
+  QRect area = client;
+  if (text.placement == InstallerWindow::TextPlacement::BottomRight) {
+    // Aligned by its advance, the last italic stroke would hang past the right edge.
+    const QFontMetrics metrics(font);
+    const int overhang = metrics.boundingRect(line).right() + 1 - metrics.horizontalAdvance(line);
+    area.setRight(area.right() - std::max(0, overhang));
+  }
   painter.setFont(font);
-  painter.drawText(client, static_cast<int>(AlignmentOf(text.placement) | Qt::TextSingleLine),
-                   line);
+  painter.drawText(area, static_cast<int>(AlignmentOf(text.placement) | Qt::TextSingleLine), line);
 }
 
 }  // namespace
@@ -119,24 +140,30 @@ void CorvaneWindow::moveEvent(QMoveEvent* event) {
   FitFrameToPlacement();
 }
 
-void CorvaneWindow::paintEvent(QPaintEvent*) {
+void CorvaneWindow::paintEvent(QPaintEvent* event) {
   {
     QPainter painter(this);
     const QRect client = rect();
-    painter.fillRect(client, ToQColor(InstallerWindow::Background));
+    painter.fillRect(event->rect(), ToQColor(InstallerWindow::Background));
     painter.setPen(ToQColor(InstallerWindow::TextColour));
     painter.setBackgroundMode(Qt::TransparentMode);
-    DrawWindowText(painter, client, InstallerWindow::Heading, InstallerWindow::HeadingText);
-    DrawWindowText(painter, client, InstallerWindow::Status, view_.StatusText());
-    DrawWindowText(painter, client, InstallerWindow::PlatformLine, InstallerWindow::PlatformText);
+    // Texts outside the area being painted cost nothing: a status paints one band.
+    const std::pair<const InstallerWindow::WindowText*, std::string_view> texts[] = {
+        {&InstallerWindow::Heading, InstallerWindow::HeadingText},
+        {&InstallerWindow::Status, view_.StatusText()},
+        {&InstallerWindow::PlatformLine, InstallerWindow::PlatformText}};
+    for (const auto& [text, content] : texts)
+      if (event->region().intersects(LineBand(client, *text)))
+        DrawWindowText(painter, client, *text, content);
   }
   view_.OnPainted();
 }
 
 void CorvaneWindow::PaintNow() {
   LogLine("status", view_.StatusText());
-  // The run does not go back to the event loop between steps: paint now.
-  if (isVisible()) repaint();
+  // The run does not go back to the event loop between steps: paint now. Only the
+  // status line changes.
+  if (isVisible()) repaint(LineBand(rect(), InstallerWindow::Status));
 }
 
 MessageAnswer CorvaneWindow::ShowMessageBox(std::string_view text, MessageButtons buttons) {
