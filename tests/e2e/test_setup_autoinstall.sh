@@ -37,22 +37,23 @@ zeros() { head -c "$1" /dev/zero; }
 {
   printf '\x4c\0\0\0\x01\x14\x02\0\0\0\0\0\xc0\0\0\0\0\0\0\x46\x0b\0\0\0\x20\0\0\0'
   zeros 48
-  printf '\x71\0\x14\0\x1f\x0f\xe0\x4f\xd0\x20\xea\x3a\x69\x10\xa2\xd8\x08\0\x2b\x30\x30\x9d'
+  printf '\x96\0\x14\0\x1f\x0f\xe0\x4f\xd0\x20\xea\x3a\x69\x10\xa2\xd8\x08\0\x2b\x30\x30\x9d'
   printf '\x19\0\x23C:\\\0'
   zeros 18
+  printf '\x25\0\x31\0'; zeros 10; printf 'Program Files\0PROGRA~1\0'
   printf '\x21\0\x31\0'; zeros 10; printf 'Sylvarine\0SYLVAR~1\0'
   printf '\x21\0\x31\0'; zeros 10; printf 'sylvarine\0SYLVAR~1\0'
   zeros 50
 } >"$E2E_TMP/expected.lnk"
 cmp "$E2E_TMP/expected.lnk" "$DRIVE_C/WINDOWS/Desktop/Sylvarine.lnk" || fail "desktop link bytes differ"
 
-hklm_has '"DestinationPath"="C:\\Sylvarine\\"' || fail "no DestinationPath"
-hklm_has '"UninstallString"="\"C:\\WINDOWS\\CRVunins.exe\" \"C:\\Sylvarine\\uninst.inf\""' ||
+hklm_has "\"DestinationPath\"=\"$DESTINATION_REG\"" || fail "no DestinationPath"
+hklm_has "\"UninstallString\"=\"\\\"C:\\\\WINDOWS\\\\CRVunins.exe\\\" \\\"${DESTINATION_REG}uninst.inf\\\"\"" ||
   fail "no UninstallString"
 hklm_has '"DisplayName"="Sylvarine"' || fail "no DisplayName"
 
 log=$(tr -d '\r' <"$INSTALLED/uninst.inf")
-for path in 'C:\Sylvarine\sylvarine' 'C:\Sylvarine\help.htm' 'C:\Sylvarine\connect.htm' \
+for path in "${DESTINATION}sylvarine" "${DESTINATION}help.htm" "${DESTINATION}connect.htm" \
   'C:\WINDOWS\Start Menu\Programs\Sylvarine\Sylvarine.lnk' 'C:\WINDOWS\Desktop\Sylvarine.lnk'; do
   grep -qxF "<DELETE><$path>" <<<"$log" || fail "uninst.inf does not record $path"
 done
