@@ -93,12 +93,19 @@ wait_line "destination: $DESTINATION"
 press_in 'Corvane ...' ctrl+a BackSpace Return
 wait_line "message: Problème de registre : $MACHINE/HKEY_CURRENT_USER.reg, line 3: only string values are kept: a quoted string was expected (the file is left as it is)"
 press_in 'Corvane...' Return
+# The group's folder would be C:\Sylvarine, the name the analyser already has there:
+# both group links fail, each told.
+for count in 1 2; do
+  wait_for 30 bash -c "(( \$(grep -c '^message: Impossible de créer un raccourci !' '$SETUP_LOG') >= $count ))" ||
+    fail "shortcut message $count never came: $(cat "$SETUP_LOG")"
+  press_in 'Corvane...' Return
+done
 wait_end
 expect_status 0
 hklm_has '"DestinationPath"="C:\\"' || fail "an empty destination is not the root of C:"
-[[ -f "$DRIVE_C/help.htm" && -f "$DRIVE_C/uninst.inf" && -f "$DRIVE_C/Sylvarine.lnk" && -f "$DRIVE_C/Sylvarine/Sylvarine.lnk" ]] ||
+[[ -f "$DRIVE_C/help.htm" && -f "$DRIVE_C/uninst.inf" && -f "$DRIVE_C/Sylvarine.lnk" ]] ||
   fail "the files and links did not land at the root of C:: $(ls "$DRIVE_C")"
-[[ $(grep -c '^message:' "$SETUP_LOG") == 1 ]] || fail "the damage was not told once: $(grep '^message:' "$SETUP_LOG")"
+[[ $(grep -c '^message: Problème de registre' "$SETUP_LOG") == 1 ]] || fail "the damage was not told once: $(grep '^message:' "$SETUP_LOG")"
 cmp -s "$E2E_TMP/damaged.reg" "$MACHINE/HKEY_CURRENT_USER.reg" || fail "the damaged registry file was rewritten"
 [[ "$(ls -A /)" == "$root_before" ]] || fail "written at the host root: $(diff <(echo "$root_before") <(ls -A /))"
 echo PASS
