@@ -31,6 +31,10 @@ white_in() { convert "$E2E_TMP/screen.png" -crop "$1" +repage -format '%[fx:maxi
 [[ $(white_in 300x90+0+0) == 1 ]] || fail "no heading at the top left"
 [[ $(white_in 250x25+$((WIDTH - 250))+$((HEIGHT - 25))) == 1 ]] || fail "no platform line at the bottom right"
 [[ $(white_in 250x25+0+$((HEIGHT - 25))) == 0 ]] || fail "text where none belongs"
+# Its last italic stroke stays inside the window: the last column is background only.
+edge=$(convert "$E2E_TMP/screen.png" -crop 1x25+$((X + WIDTH - 1))+$((Y + HEIGHT - 25)) +repage \
+  -format '%[fx:minima.r == 0 && maxima.r == 0 ? 1 : 0]' info:)
+[[ $edge == 1 ]] || fail "the platform line runs past the right edge"
 press_in 'Corvane ...' ctrl+a
 xdotool type --delay 30 'C:\Essai'
 xdotool key Return
