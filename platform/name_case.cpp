@@ -74,15 +74,3 @@ std::string FoldNameCase(std::string_view name) {
 bool NamesEqualIgnoringCase(std::string_view a, std::string_view b) {
   return FoldNameCase(a) == FoldNameCase(b);
 }
-
-std::optional<std::string> MatchEntryName(std::string_view name,
-                                          const std::vector<std::string>& entries) {
-  const std::string folded = FoldNameCase(name);
-  const std::string* best = nullptr;
-  for (const std::string& entry : entries) {
-    if (entry == name) return entry;
-    if ((best == nullptr || entry < *best) && FoldNameCase(entry) == folded) best = &entry;
-  }
-  if (best == nullptr) return std::nullopt;
-  return *best;
-}

@@ -1,12 +1,8 @@
 #include "platform/windows_path.h"
 
-#include <cctype>
+#include "platform/name_case.h"
 
 namespace {
-
-char UpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 bool IsDriveLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -46,7 +42,7 @@ std::string TrimTrailingSlashes(std::string_view host) {
 WindowsPath ParseWindowsPath(std::string_view path) {
   WindowsPath parsed;
   if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':') {
-    parsed.drive = UpperAscii(path[0]);
+    parsed.drive = AsciiUpper(path[0]);
     parsed.rooted = true;  // no per-drive working directories: "C:x" is "C:\x"
     path.remove_prefix(2);
   } else {
@@ -98,7 +94,7 @@ std::string JoinWindowsPath(std::string_view directory, std::string_view name) {
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
   return true;
 }
 

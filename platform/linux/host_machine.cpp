@@ -115,7 +115,9 @@ bool HostMachine::FileExists(std::string_view path) {
 bool HostMachine::CreateDirectory(std::string_view path) {
   fault_.clear();
   auto host = paths_.ToHost(path);
-  return host && ::mkdir(host->c_str(), 0777) == 0;
+  if (!host || ::mkdir(host->c_str(), 0777) != 0) return false;
+  paths_.Names().Added(*host);
+  return true;
 }
 
 bool HostMachine::DeleteFile(std::string_view path) {
@@ -127,6 +129,7 @@ bool HostMachine::DeleteFile(std::string_view path) {
   // deleted; the mode bits decide, not access(), which lets root write anything.
   if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
   if (::unlink(host->c_str()) != 0) return false;
+  paths_.Names().Removed(*host);
   if (mirror_) mirror_->FileDeleted(*host);
   return true;
 }
@@ -180,7 +183,9 @@ bool HostMachine::WriteFile(FileHandle file, const uint8_t* data, std::size_t si
 bool HostMachine::CloseFile(FileHandle file) {
   std::string committed;
   if (!files_->Close(file, &committed)) return false;
-  if (mirror_ && !committed.empty()) mirror_->FileCommitted(committed);
+  if (committed.empty()) return true;
+  paths_.Names().Added(committed);
+  if (mirror_) mirror_->FileCommitted(committed);
   return true;
 }
 

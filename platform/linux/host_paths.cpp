@@ -3,8 +3,6 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <vector>
-
 #include "platform/name_case.h"
 #include "platform/windows_path.h"
 
@@ -15,30 +13,95 @@ bool Exists(const std::string& path) {
   return ::lstat(path.c_str(), &info) == 0;
 }
 
-std::vector<std::string> EntriesOf(const std::string& directory) {
-  std::vector<std::string> names;
-  DIR* dir = ::opendir(directory.empty() ? "." : directory.c_str());
-  if (dir == nullptr) return names;
-  while (const dirent* entry = ::readdir(dir)) {
-    const std::string_view name = entry->d_name;
-    if (name != "." && name != "..") names.emplace_back(name);
-  }
-  ::closedir(dir);
-  return names;
+std::optional<timespec> ModifiedTime(const std::string& folder) {
+  struct stat info{};
+  if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0) return std::nullopt;
+  return info.st_mtim;
+}
+
+bool SameTime(const timespec& a, const timespec& b) {
+  return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+bool Before(const timespec& a, const timespec& b) {
+  return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+// File times come from the kernel's coarse clock.
+timespec CoarseNow() {
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
+  return now;
+}
+
+// Keeps, for each folded name, the first of its spellings in byte order.
+void Keep(std::map<std::string, std::string>& byFoldedName, const std::string& name) {
+  auto [slot, added] = byFoldedName.try_emplace(FoldNameCase(name), name);
+  if (!added && name < slot->second) slot->second = name;
+}
+
+std::pair<std::string, std::string> SplitParent(const std::string& path) {
+  const std::size_t cut = path.rfind('/');
+  if (cut == std::string::npos) return {"", path};
+  return {cut == 0 ? "/" : path.substr(0, cut), path.substr(cut + 1)};
 }
 
 }  // namespace
 
+std::optional<std::string> FolderNames::Find(const std::string& folder, const std::string& name) {
+  const auto modified = ModifiedTime(folder);
+  if (!modified) return std::nullopt;
+  Listing& listing = folders_[folder];
+  if (listing.racy || !SameTime(listing.modified, *modified)) {
+    const timespec listedAt = CoarseNow();
+    listing.byFoldedName.clear();
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+      folders_.erase(folder);
+      return std::nullopt;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+      const std::string_view entryName = entry->d_name;
+      if (entryName != "." && entryName != "..") Keep(listing.byFoldedName, std::string(entryName));
+    }
+    ::closedir(dir);
+    listing.modified = *modified;
+    listing.racy = !Before(*modified, listedAt);
+  }
+  auto found = listing.byFoldedName.find(FoldNameCase(name));
+  if (found == listing.byFoldedName.end()) return std::nullopt;
+  return found->second;
+}
+
+void FolderNames::Added(const std::string& path) {
+  const auto [folder, name] = SplitParent(path);
+  auto listing = folders_.find(folder);
+  if (listing == folders_.end()) return;
+  const auto modified = ModifiedTime(folder);
+  if (!modified) {
+    folders_.erase(listing);
+    return;
+  }
+  // Our own change: the names stay known without a listing. Another program's
+  // change in the same tick of the clock would go unseen; a race that narrow is
+  // taken for the speed of copying many files into one folder.
+  Keep(listing->second.byFoldedName, name);
+  listing->second.modified = *modified;
+  listing->second.racy = false;
+}
+
+void FolderNames::Removed(const std::string& path) { folders_.erase(SplitParent(path).first); }
+
 // The whole path is tried first: most paths asked for exist as written, and this
-// costs one call; only a miss lists the parent.
-std::string ResolveNameCase(const std::string& hostPath) {
+// costs one call; only a miss looks in the parent.
+std::string ResolveNameCase(const std::string& hostPath, FolderNames& names) {
   if (hostPath.empty() || hostPath == "/" || Exists(hostPath)) return hostPath;
   const std::size_t cut = hostPath.rfind('/');
   const std::string name = cut == std::string::npos ? hostPath : hostPath.substr(cut + 1);
   if (name.empty() || name == "." || name == "..") return hostPath;
   std::string parent;
-  if (cut != std::string::npos) parent = ResolveNameCase(cut == 0 ? "/" : hostPath.substr(0, cut));
-  const std::string found = MatchEntryName(name, EntriesOf(parent)).value_or(name);
+  if (cut != std::string::npos) parent = ResolveNameCase(cut == 0 ? "/" : hostPath.substr(0, cut), names);
+  const std::string found = names.Find(parent, name).value_or(name);
   if (cut == std::string::npos) return found;
   return parent == "/" ? "/" + found : parent + "/" + found;
 }
@@ -46,7 +109,7 @@ std::string ResolveNameCase(const std::string& hostPath) {
 std::optional<std::string> HostPaths::ToHost(std::string_view windowsPath) const {
   auto host = WindowsPathToHost(windowsPath, machineDirectory_);
   if (!host) return std::nullopt;
-  return ResolveNameCase(*host);
+  return ResolveNameCase(*host, names_);
 }
 
 std::string HostPaths::ToWindows(std::string_view hostPath) const {

@@ -338,6 +338,13 @@ TEST_F(HostMachineTest, NamesAreFoundWhateverTheirCaseAndNewOnesKeepTheirs) {
   EXPECT_EQ(machine.ToHostPath("C:\\a.txt"), (driveC() + "/a.txt").toStdString());
   EXPECT_EQ(machine.ToHostPath("C:\\A.txt"), (driveC() + "/A.txt").toStdString());
   EXPECT_EQ(machine.ToHostPath("C:\\A.TXT"), (driveC() + "/A.txt").toStdString());
+
+  // A name another program adds after a lookup is found all the same.
+  EXPECT_FALSE(machine.FileExists("C:\\late.txt"));
+  QFile late(driveC() + "/Late.TXT");
+  ASSERT_TRUE(late.open(QIODevice::WriteOnly));
+  late.close();
+  EXPECT_TRUE(machine.FileExists("C:\\late.txt"));
 }
 
 TEST_F(HostMachineTest, ReplacedFileKeepsItsModeAndFlushingIsSafe) {

@@ -13,12 +13,3 @@ TEST(NameCase, FoldsAsciiAndTheAccentedLettersOfTheCodePage) {
   EXPECT_EQ(FoldNameCase("\xC3"), "\xC3");
   EXPECT_EQ(FoldNameCase("A\xE9Z"), "a\xE9z");
 }
-
-TEST(NameCase, ExactNameWinsElseTheFirstInByteOrder) {
-  const std::vector<std::string> entries = {"help.htm", "Help.htm", "HELP.HTM", "other"};
-  EXPECT_EQ(MatchEntryName("Help.htm", entries), "Help.htm");
-  EXPECT_EQ(MatchEntryName("hElP.htm", entries), "HELP.HTM");
-  EXPECT_EQ(MatchEntryName("OTHER", entries), "other");
-  EXPECT_EQ(MatchEntryName("missing", entries), std::nullopt);
-  EXPECT_EQ(MatchEntryName("x", {}), std::nullopt);
-}
