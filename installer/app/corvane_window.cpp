@@ -56,27 +56,48 @@ QRect LineBand(const QRect& client, const InstallerWindow::WindowText& text) {
   return client;
 }
 
-void DrawWindowText(QPainter& painter, const QRect& client, const InstallerWindow::WindowText& text,
-                    std::string_view content) {
-  QFont font = WindowTextFont(text);
-  QString line = FromUtf8(content);
+// One text of the window as it is drawn: its font, its line and the rectangle it is
+// aligned in.
+struct LaidOutText {
+  QFont font;
+  QString line;
+  QRect area;
+  int flags = 0;
+  // The pixels the text covers.
+  QRect Bounds() const { return QFontMetrics(font).boundingRect(area, flags, line); }
+};
+
+LaidOutText LayOut(const QRect& client, const InstallerWindow::WindowText& text,
+                   std::string_view content) {
+  LaidOutText laid{WindowTextFont(text), FromUtf8(content), client,
+                   static_cast<int>(AlignmentOf(text.placement) | Qt::TextSingleLine)};
   // Room on each side: the script face's italic strokes reach past its advance.
   const int room = client.width() - 2 * (text.heightPx / 5);
   const int fitted = InstallerWindow::FittedTextHeight(
-      text.heightPx, QFontMetrics(font).horizontalAdvance(line), room);
+      text.heightPx, QFontMetrics(laid.font).horizontalAdvance(laid.line), room);
   if (fitted != text.heightPx) {
-    font.setPixelSize(fitted);
-    line = QFontMetrics(font).elidedText(line, Qt::ElideMiddle, room);
+    laid.font.setPixelSize(fitted);
+    laid.line = QFontMetrics(laid.font).elidedText(laid.line, Qt::ElideMiddle, room);
   }
-  QRect area = client;
   if (text.placement == InstallerWindow::TextPlacement::BottomRight) {
     // Aligned by its advance, the last italic stroke would hang past the right edge.
-    const QFontMetrics metrics(font);
-    const int overhang = metrics.boundingRect(line).right() + 1 - metrics.horizontalAdvance(line);
-    area.setRight(area.right() - std::max(0, overhang));
+    const QFontMetrics metrics(laid.font);
+    const int overhang =
+        metrics.boundingRect(laid.line).right() + 1 - metrics.horizontalAdvance(laid.line);
+    laid.area.setRight(laid.area.right() - std::max(0, overhang));
   }
-  painter.setFont(font);
-  painter.drawText(area, static_cast<int>(AlignmentOf(text.placement) | Qt::TextSingleLine), line);
+  return laid;
+}
+
+// What a status line may cover: its bounds and the italic strokes past them.
+QRect StatusPixels(const LaidOutText& laid) {
+  const int slant = InstallerWindow::Status.heightPx / 5;
+  return laid.Bounds().adjusted(-slant, -2, slant, 2);
+}
+
+void DrawWindowText(QPainter& painter, const LaidOutText& text) {
+  painter.setFont(text.font);
+  painter.drawText(text.area, text.flags, text.line);
 }
 
 }  // namespace
@@ -152,9 +173,12 @@ void CorvaneWindow::paintEvent(QPaintEvent* event) {
         {&InstallerWindow::Heading, InstallerWindow::HeadingText},
         {&InstallerWindow::Status, view_.StatusText()},
         {&InstallerWindow::PlatformLine, InstallerWindow::PlatformText}};
-    for (const auto& [text, content] : texts)
-      if (event->region().intersects(LineBand(client, *text)))
-        DrawWindowText(painter, client, *text, content);
+    for (const auto& [text, content] : texts) {
+      if (!event->region().intersects(LineBand(client, *text))) continue;
+      const LaidOutText laid = LayOut(client, *text, content);
+      DrawWindowText(painter, laid);
+      if (text == &InstallerWindow::Status) statusBounds_ = StatusPixels(laid);
+    }
   }
   view_.OnPainted();
 }
@@ -162,8 +186,10 @@ void CorvaneWindow::paintEvent(QPaintEvent* event) {
 void CorvaneWindow::PaintNow() {
   LogLine("status", view_.StatusText());
   // The run does not go back to the event loop between steps: paint now. Only the
-  // status line changes.
-  if (isVisible()) repaint(LineBand(rect(), InstallerWindow::Status));
+  // pixels of the old and the new status line change.
+  if (!isVisible()) return;
+  const QRect next = StatusPixels(LayOut(rect(), InstallerWindow::Status, view_.StatusText()));
+  repaint(statusBounds_.isNull() ? LineBand(rect(), InstallerWindow::Status) : statusBounds_ | next);
 }
 
 MessageAnswer CorvaneWindow::ShowMessageBox(std::string_view text, MessageButtons buttons) {

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # An automatic install needs no answer: every file, link, log and registration is
-# in place, the statuses come in order, and the installed analyser starts.
+# in place, the statuses come in order, and the installed analyser starts. Each
+# status repaints only the status line: the last one shows exactly as a window that
+# painted it whole shows it.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 source "$SYLVARINE_SOURCE/tests/e2e/setup_lib.sh"
 start_xvfb
 set_entry instal autoinstal
 
-run_quiet "$MEDIUM" ./setup
+start_in "$MEDIUM" ./setup
+wait_line 'status: Sylvarine installé .'
+import -window root "$E2E_TMP/final.png"
+wait_end
 expect_status 0
 
 expected_statuses="Sylvarine
@@ -58,6 +63,22 @@ for path in "${DESTINATION}sylvarine" "${DESTINATION}help.htm" "${DESTINATION}co
   grep -qxF "<DELETE><$path>" <<<"$log" || fail "uninst.inf does not record $path"
 done
 grep -qF 'CRVunins' <<<"$log" && fail "the uninstaller must not be recorded for removal"
+
+# The same text as the first status of a window painted whole (an unknown mode keeps it up).
+reference="$E2E_TMP/reference"
+cp -a "$MEDIUM" "$reference"
+# The script is Windows-1252: "é" is the byte E9.
+sed -i "s/^<Sylvarine>/<Sylvarine install$(printf '\xe9') .>/; s/<autoinstal>/<rien>/" "$reference/setup.inf"
+start_in "$reference" ./setup
+wait_line 'status: Sylvarine installé .'
+wait_for 20 xdotool search --onlyvisible --name '^Corvane\.\.\.  For' || fail "no reference window"
+window=$(xdotool search --onlyvisible --name '^Corvane\.\.\.  For' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root "$E2E_TMP/whole.png"
+kill "$SETUP_PID"
+band="${WIDTH}x120+$X+$((Y + HEIGHT / 2 - 60))"
+[[ $(compare -metric AE -crop "$band" "$E2E_TMP/final.png" "$E2E_TMP/whole.png" null: 2>&1) == 0 ]] ||
+  fail "the last status line differs from a whole paint of it"
 
 # The installed analyser starts and runs (ended by us, or ending on its own without fault).
 analyser_status=0
