@@ -77,9 +77,11 @@ void CCorvaneView::DoUninstall() {
     return;
   }
   RunUninstallScript();
-  if (NamesOwnRemovalKey(Entry(0)))
-    machine_.DeleteRegistryKey(RegistryRoot::LocalMachine,
-                               std::string(UninstallKeyPrefix) + Entry(0));
+  // A key already gone is no fault; a registry that cannot be written is told.
+  if (NamesOwnRemovalKey(Entry(0)) &&
+      !machine_.DeleteRegistryKey(RegistryRoot::LocalMachine,
+                                  std::string(UninstallKeyPrefix) + Entry(0)))
+    TellMachineFault();
   DeleteListedFile(destinationDir_ + std::string(UninstallLogName));
   ShowStatus(Entry(0) + std::string(Pick(InstallerText::UninstalledSuffix)));
   StartEndTimer(0);

@@ -108,4 +108,32 @@ hklm_has '"DestinationPath"="C:\\"' || fail "an empty destination is not the roo
 [[ $(grep -c '^message: Problème de registre' "$SETUP_LOG") == 1 ]] || fail "the damage was not told once: $(grep '^message:' "$SETUP_LOG")"
 cmp -s "$E2E_TMP/damaged.reg" "$MACHINE/HKEY_CURRENT_USER.reg" || fail "the damaged registry file was rewritten"
 [[ "$(ls -A /)" == "$root_before" ]] || fail "written at the host root: $(diff <(echo "$root_before") <(ls -A /))"
+
+# The analyser tells of a damaged machine registry too, once, with the file and line.
+printf 'REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\X]\r\nbroken\r\n' >"$MACHINE/HKEY_LOCAL_MACHINE.reg"
+cp "$MACHINE/HKEY_LOCAL_MACHINE.reg" "$E2E_TMP/damaged-hklm.reg"
+# Both boxes carry the application's title: each is answered and waited for by its id.
+answer_box() {
+  local box
+  box=$(wait_for_window Sylvarine) || fail "no box titled Sylvarine"
+  xdotool windowfocus --sync "$box" 2>/dev/null || true
+  xdotool key --clearmodifiers Return
+  wait_for 10 bash -c "! xdotool getwindowname $box 2>/dev/null" || fail "the box $box did not close"
+}
+start_analyser "$E2E_TMP/damaged.log"
+wait_for_analyser_window
+for press in 1 2; do
+  xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN" || true
+  xdotool key --clearmodifiers F1
+  wait_for 20 bash -c "(( \$(grep -c 'Une entrée du registre' '$E2E_TMP/damaged.log') >= $press ))" ||
+    fail "no warning at F1 number $press: $(cat "$E2E_TMP/damaged.log")"
+  answer_box
+  if ((press == 1)); then
+    wait_for_message "$E2E_TMP/damaged.log" "Problème de registre : $MACHINE/HKEY_LOCAL_MACHINE.reg, line 3: " ||
+      fail "the damage is not told: $(cat "$E2E_TMP/damaged.log")"
+    answer_box
+  fi
+done
+[[ $(grep -c 'Problème de registre' "$E2E_TMP/damaged.log") == 1 ]] || fail "the damage was told more than once"
+cmp -s "$E2E_TMP/damaged-hklm.reg" "$MACHINE/HKEY_LOCAL_MACHINE.reg" || fail "the analyser rewrote the damaged file"
 echo PASS
