@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/name_case.h"
 #include "platform/windows_path.h"
@@ -40,6 +41,16 @@ void Keep(std::map<std::string, std::string>& byFoldedName, const std::string& n
   if (!added && name < slot->second) slot->second = name;
 }
 
+// Folders are kept by absolute path: a relative one names another folder once the
+// working directory changes.
+std::string FolderKey(const std::string& folder) {
+  if (!folder.empty() && folder[0] == '/') return folder;
+  char buffer[4096];
+  const char* current = ::getcwd(buffer, sizeof buffer);
+  const std::string base = current != nullptr ? current : ".";
+  return folder.empty() ? base : base + "/" + folder;
+}
+
 std::pair<std::string, std::string> SplitParent(const std::string& path) {
   const std::size_t cut = path.rfind('/');
   if (cut == std::string::npos) return {"", path};
@@ -51,13 +62,13 @@ std::pair<std::string, std::string> SplitParent(const std::string& path) {
 std::optional<std::string> FolderNames::Find(const std::string& folder, const std::string& name) {
   const auto modified = ModifiedTime(folder);
   if (!modified) return std::nullopt;
-  Listing& listing = folders_[folder];
+  Listing& listing = folders_[FolderKey(folder)];
   if (listing.racy || !SameTime(listing.modified, *modified)) {
     const timespec listedAt = CoarseNow();
     listing.byFoldedName.clear();
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (dir == nullptr) {
-      folders_.erase(folder);
+      folders_.erase(FolderKey(folder));
       return std::nullopt;
     }
     while (const dirent* entry = ::readdir(dir)) {
@@ -75,7 +86,7 @@ std::optional<std::string> FolderNames::Find(const std::string& folder, const st
 
 void FolderNames::Added(const std::string& path) {
   const auto [folder, name] = SplitParent(path);
-  auto listing = folders_.find(folder);
+  auto listing = folders_.find(FolderKey(folder));
   if (listing == folders_.end()) return;
   const auto modified = ModifiedTime(folder);
   if (!modified) {
@@ -90,7 +101,9 @@ void FolderNames::Added(const std::string& path) {
   listing->second.racy = false;
 }
 
-void FolderNames::Removed(const std::string& path) { folders_.erase(SplitParent(path).first); }
+void FolderNames::Removed(const std::string& path) {
+  folders_.erase(FolderKey(SplitParent(path).first));
+}
 
 // The whole path is tried first: most paths asked for exist as written, and this
 // costs one call; only a miss looks in the parent.

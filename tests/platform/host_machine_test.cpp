@@ -339,6 +339,16 @@ TEST_F(HostMachineTest, NamesAreFoundWhateverTheirCaseAndNewOnesKeepTheirs) {
   EXPECT_EQ(machine.ToHostPath("C:\\A.txt"), (driveC() + "/A.txt").toStdString());
   EXPECT_EQ(machine.ToHostPath("C:\\A.TXT"), (driveC() + "/A.txt").toStdString());
 
+  // Relative names are looked up in the working directory of the moment.
+  const QString saved = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(driveC() + "/WINDOWS"));
+  EXPECT_TRUE(machine.FileExists("system"));
+  EXPECT_FALSE(machine.FileExists("program files"));
+  ASSERT_TRUE(QDir::setCurrent(driveC()));
+  EXPECT_TRUE(machine.FileExists("program files"));
+  EXPECT_FALSE(machine.FileExists("system"));
+  QDir::setCurrent(saved);
+
   // A name another program adds after a lookup is found all the same.
   EXPECT_FALSE(machine.FileExists("C:\\late.txt"));
   QFile late(driveC() + "/Late.TXT");
