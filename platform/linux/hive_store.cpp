@@ -12,10 +12,6 @@
 
 namespace {
 
-// A program that holds the lock longer than this has hung: the writer gives up and
-// says so, rather than wait for ever.
-constexpr int kLockWaitMs = 30000;
-
 QString Host(const std::string& path) { return QString::fromStdString(path); }
 
 }  // namespace
@@ -66,7 +62,7 @@ bool HiveStore::Save(RegistryRoot root, const RegistryHive& hive, std::string& f
 bool HiveStore::UnderLock(const std::function<bool(std::string&)>& work, std::string& fault) const {
   QLockFile lock(Host(machineDirectory_ + "/registry.lock"));
   // A lock left by a program that died is taken over; a live holder is waited for.
-  QDeadlineTimer deadline(kLockWaitMs);
+  QDeadlineTimer deadline(lockWaitMs_);
   while (!lock.tryLock(0)) {
     if (lock.error() == QLockFile::PermissionError) {
       fault = machineDirectory_ + "/registry.lock: " + std::strerror(EACCES);
@@ -83,7 +79,7 @@ bool HiveStore::UnderLock(const std::function<bool(std::string&)>& work, std::st
       lock.getLockInfo(&pid, &hostName, &application);
       fault = machineDirectory_ + "/registry.lock: held by another program (" +
               application.toStdString() + ", process " + std::to_string(pid) +
-              ") for more than " + std::to_string(kLockWaitMs / 1000) + " seconds";
+              ") for more than " + std::to_string(lockWaitMs_) + " ms";
       return false;
     }
     QThread::msleep(2);

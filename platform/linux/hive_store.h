@@ -10,7 +10,11 @@
 
 class HiveStore {
  public:
-  explicit HiveStore(std::string machineDirectory) : machineDirectory_(std::move(machineDirectory)) {}
+  // A program that holds the lock longer than `lockWaitMs` has hung: a writer then
+  // gives up and says so, rather than wait for ever.
+  static constexpr int kDefaultLockWaitMs = 30000;
+  explicit HiveStore(std::string machineDirectory, int lockWaitMs = kDefaultLockWaitMs)
+      : machineDirectory_(std::move(machineDirectory)), lockWaitMs_(lockWaitMs) {}
 
   static const char* RootName(RegistryRoot root);
   std::string HivePath(RegistryRoot root) const;
@@ -28,4 +32,5 @@ class HiveStore {
 
  private:
   std::string machineDirectory_;
+  int lockWaitMs_;
 };

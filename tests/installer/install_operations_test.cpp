@@ -337,6 +337,13 @@ TEST_F(InstallerTest, DestinationLongerThan259CharactersIsRefusedBeforeAnythingI
   EXPECT_EQ(Run(), 1);
   EXPECT_EQ(ui.messages.back(), "The destination directory is longer than 259 characters !");
   EXPECT_EQ(Value(RegistryRoot::LocalMachine, h.key, "DestinationPath"), "<missing>");
+  // A NUL in entry 4 is refused the same way.
+  ScriptHeader nul = AutoInstall();
+  nul.destination = std::string("C:\\Syl\0varine", 13);
+  nul.key = "Software\\Nul";
+  PutScript(MakeScript(nul, "<COPYREP><a.txt><a.txt><DEL><ENDSCRIPT>"));
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(ui.messages.back(), "The destination directory contains a NUL character !");
   h.mode = "update";  // used as read: no "\\" is added
   h.destination = tooLong + "\\";
   h.language = "FR";
