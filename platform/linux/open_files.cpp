@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -21,13 +22,26 @@ bool IsDirectory(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+// The process's umask, read without changing it: setting and restoring it would race
+// with any other thread creating files meanwhile.
+unsigned CurrentUmask() {
+  if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+    char line[256];
+    unsigned mask = 0;
+    bool found = false;
+    while (!found && std::fgets(line, sizeof line, status) != nullptr)
+      found = std::sscanf(line, "Umask: %o", &mask) == 1;
+    std::fclose(status);
+    if (found) return mask;
+  }
+  return 022;
+}
+
 }  // namespace
 
 OpenFiles::OpenFiles() {
   // New files get the mode any program's new file gets: 0666 less the umask.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  newFileMode_ = 0666u & ~static_cast<unsigned>(mask);
+  newFileMode_ = 0666u & ~CurrentUmask();
 }
 
 OpenFiles::~OpenFiles() {

@@ -1,6 +1,7 @@
 #include "platform/linux/host_machine.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -372,4 +373,13 @@ TEST_F(HostMachineTest, ReplacedFileKeepsItsModeAndFlushingIsSafe) {
   EXPECT_TRUE(machine.CloseFile(handle));
   EXPECT_EQ(ReadAll(host), "") << "an empty file replaces too";
   EXPECT_EQ(QDir(driveC()).entryList(QStringList{"tool*"}, QDir::Files | QDir::Hidden), QStringList{"tool"});
+
+  // A new file follows the umask, as any program's.
+  const mode_t saved = ::umask(077);
+  PreparedMachine strict(machinePath());
+  ::umask(saved);
+  ASSERT_TRUE(WriteWhole(strict, "C:\\private", "p"));
+  struct stat info{};
+  ASSERT_EQ(::stat((driveC() + "/private").toUtf8().constData(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
