@@ -16,6 +16,8 @@
 #include "analyser/view/command_ids.h"
 #include "analyser/view/frame_placement.h"
 #include "analyser/view/menu_table.h"
+#include "shell_qt/conversions.h"
+#include "shell_qt/frame_fitting.h"
 
 namespace {
 
@@ -23,10 +25,6 @@ constexpr int kFrameSettleMs = 300;
 // The view's rows down to the start/stop prompt below the trace area: a tall window
 // manager's title bar may take the frame's height, but never these.
 constexpr int kViewMinimumHeight = 476;
-
-QString Utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Lock-key state is not something Qt reports; the panes keep their place, greyed.
 QLabel* LockPane(const char* text) {
@@ -77,8 +75,8 @@ QAction* CMainFrame::ActionFor(uint32_t commandId) const {
 QAction* CMainFrame::CreateAction(uint32_t commandId, const char* text, bool checkable) {
   auto* action = new QAction(QString::fromUtf8(text), this);
   if (checkable) checkedByRule_.insert(commandId);
-  action->setStatusTip(Utf8(StatusPrompt(commandId)));
-  action->setToolTip(Utf8(Tooltip(commandId)));
+  action->setStatusTip(ShellQt::FromUtf8(StatusPrompt(commandId)));
+  action->setToolTip(ShellQt::FromUtf8(Tooltip(commandId)));
   connect(action, &QAction::triggered, this, [this, commandId] { RunCommand(commandId); });
   actions_[commandId] = action;
   return action;
@@ -264,11 +262,10 @@ void CMainFrame::PlaceAndShow() {
 }
 
 void CMainFrame::FitFrameToPlacement() {
-  const QSize margins = frameGeometry().size() - geometry().size();
-  if (margins.width() < 0 || margins.height() < 0 || margins.width() > kFrameWidth / 4 ||
-      margins.height() > kFrameHeight / 4)
-    return;  // not a frame's margins: leave the client size alone
-  QSize client(kFrameWidth - margins.width(), kFrameHeight - margins.height());
+  const QSize frame(kFrameWidth, kFrameHeight);
+  const std::optional<QSize> margins = ShellQt::FrameMargins(*this, frame);
+  if (!margins) return;  // not a frame's margins: leave the client size alone
+  QSize client = frame - *margins;
   const int viewHeightThen = viewWidget_->height() + client.height() - height();
   if (viewHeightThen < kViewMinimumHeight) client.rheight() += kViewMinimumHeight - viewHeightThen;
   if (size() != client) resize(client);

@@ -8,21 +8,12 @@
 #include <QRadioButton>
 
 #include "analyser/app/settings_commands.h"
+#include "shell_qt/conversions.h"
 
 namespace {
 
 constexpr char kControlIdProperty[] = "controlId";
 constexpr int kDialogWidthDu = 285, kDialogHeightDu = 178;
-
-QColor ToQColor(Colour colour) {
-  return QColor(static_cast<int>(RedOf(colour)), static_cast<int>(GreenOf(colour)),
-                static_cast<int>(BlueOf(colour)));
-}
-
-Colour FromQColor(const QColor& colour) {
-  return MakeColour(static_cast<uint32_t>(colour.red()), static_cast<uint32_t>(colour.green()),
-                    static_cast<uint32_t>(colour.blue()));
-}
 
 struct ColourRow {
   const char* label;
@@ -152,10 +143,10 @@ void PreferencesDialog::BuildControls() {
 }
 
 void PreferencesDialog::ChooseColour(int element) {
-  QColorDialog chooser(ToQColor(model_.Values().colours[element]), this);
+  QColorDialog chooser(ShellQt::ToQColor(model_.Values().colours[element]), this);
   chooser.setOption(QColorDialog::ShowAlphaChannel, false);
   if (chooser.exec() != QDialog::Accepted) return;
-  model_.ChooseColour(element, FromQColor(chooser.selectedColor()));
+  model_.ChooseColour(element, ShellQt::FromQColor(chooser.selectedColor()));
   ResynchroniseRadios();
 }
 

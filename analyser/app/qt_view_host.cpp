@@ -1,26 +1,7 @@
 #include "analyser/app/qt_view_host.h"
 
-#include <QMessageBox>
-#include <cstdio>
-
-void QtTimerService::SetTimer(uint32_t id, uint32_t periodMs) {
-  timers_[id].start(static_cast<int>(periodMs), &owner_);
-}
-
-void QtTimerService::KillTimer(uint32_t id) {
-  auto it = timers_.find(id);
-  if (it != timers_.end()) it->second.stop();
-}
-
-bool QtTimerService::Lookup(int qtTimerId, uint32_t& id) const {
-  for (const auto& [ourId, timer] : timers_) {
-    if (timer.isActive() && timer.timerId() == qtTimerId) {
-      id = ourId;
-      return true;
-    }
-  }
-  return false;
-}
+#include "shell_qt/conversions.h"
+#include "shell_qt/message_box.h"
 
 void WidgetInvalidation::Invalidate(const Rect* area, bool) {
   // Every repaint starts from the erased background (CViewWidget), so the flag needs no
@@ -33,37 +14,17 @@ void WidgetInvalidation::Invalidate(const Rect* area, bool) {
   }
 }
 
-void LogMessage(const QString& text) {
-  QString oneLine = text;
-  oneLine.replace(QLatin1Char('\n'), QLatin1Char(' '));
-  std::fprintf(stderr, "message: %s\n", oneLine.toUtf8().constData());
-  std::fflush(stderr);
-}
-
 MessageAnswer QtMessageBox::ShowMessage(std::string_view text, std::string_view caption,
                                         MessageIcon icon, MessageButtons buttons,
                                         bool ownedByWindow) {
-  const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  LogMessage(message);
-  QMessageBox box(ownedByWindow ? owner_.data() : nullptr);
-  box.setWindowTitle(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
-  box.setText(message);
-  box.setIcon(icon == MessageIcon::Warning    ? QMessageBox::Warning
-              : icon == MessageIcon::Question ? QMessageBox::Question
-                                              : QMessageBox::NoIcon);
-  if (buttons == MessageButtons::YesNo) {
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-  }
-  box.setStandardButtons(QMessageBox::Ok);
-  box.exec();
-  return MessageAnswer::Ok;
+  ShellQt::MessageBoxStyle style;
+  style.owner = ownedByWindow ? owner_.data() : nullptr;
+  return ShellQt::ShowMessageBox(text, caption, icon, buttons, style);
 }
 
 namespace {
 QString EntryPath(std::string_view section, std::string_view key) {
-  return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) +
-         QLatin1Char('/') + QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+  return ShellQt::FromUtf8(section) + QLatin1Char('/') + ShellQt::FromUtf8(key);
 }
 }  // namespace
 

@@ -1,27 +1,18 @@
 #pragma once
 // The window services the core view asks for, on Qt: timers, invalidation, message boxes
 // and the per-user profile.
-#include <QBasicTimer>
 #include <QPointer>
 #include <QSettings>
 #include <QWidget>
-#include <map>
 
 #include "platform/profile.h"
 #include "platform/view_host.h"
+#include "shell_qt/timer_service.h"
 
-// Timers by identifier on QBasicTimer; the owner forwards its timerEvent to Dispatch.
-class QtTimerService : public ITimerService {
+// The analyser's timers: coarse, as a window timer's ticks are.
+class QtTimerService : public ShellQt::TimerService {
  public:
-  explicit QtTimerService(QObject& owner) : owner_(owner) {}
-  void SetTimer(uint32_t id, uint32_t periodMs) override;
-  void KillTimer(uint32_t id) override;
-  // The identifier of the timer a QTimerEvent belongs to, if it is one of ours.
-  bool Lookup(int qtTimerId, uint32_t& id) const;
-
- private:
-  QObject& owner_;
-  std::map<uint32_t, QBasicTimer> timers_;
+  explicit QtTimerService(QObject& owner) : TimerService(owner, Qt::CoarseTimer) {}
 };
 
 // Repaints exactly the invalidated rectangle; the view's pixels equal its logical units.
@@ -44,9 +35,6 @@ class QtMessageBox : public IMessageBox {
  private:
   QPointer<QWidget> owner_;
 };
-
-// Writes one "message: <text>" line to stderr.
-void LogMessage(const QString& text);
 
 // The profile in QSettings: organisation "Kelvory", application "Sylvarine".
 class QSettingsProfile : public IProfile {

@@ -1,7 +1,9 @@
-#include "installer/app/shell_log.h"
+#include "shell_qt/shell_log.h"
 
 #include <cstdio>
 #include <string>
+
+namespace ShellQt {
 
 void LogLine(std::string_view kind, std::string_view text) {
   std::string line(kind);
@@ -12,3 +14,5 @@ void LogLine(std::string_view kind, std::string_view text) {
   std::fwrite(line.data(), 1, line.size(), stderr);
   std::fflush(stderr);
 }
+
+}  // namespace ShellQt
