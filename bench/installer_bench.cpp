@@ -15,38 +15,13 @@
 #include "installer/corvane_view.h"
 #include "platform/linux/host_machine.h"
 #include "platform/windows_path.h"
+#include "tests/installer_doubles/installer_run.h"
 
 namespace {
 
 constexpr int SmallFiles = 1000;
 constexpr int SmallFileBytes = 4096;
 constexpr qint64 LargeFileBytes = 50LL * 1024 * 1024;
-
-struct Ended {};
-
-class SilentUi : public IInstallerUi {
- public:
-  void PaintNow() override {}
-  MessageAnswer ShowMessageBox(std::string_view text, MessageButtons) override {
-    lastMessage = std::string(text);
-    return MessageAnswer::Ok;
-  }
-  DestinationAnswer AskDestination(std::string_view, std::string&) override {
-    return DestinationAnswer::Other;
-  }
-  void EndProcess(int status) override {
-    exitStatus = status;
-    throw Ended{};
-  }
-  int exitStatus = -1;
-  std::string lastMessage;
-};
-
-class DirectTimers : public ITimerService {
- public:
-  void SetTimer(uint32_t, uint32_t) override {}
-  void KillTimer(uint32_t) override {}
-};
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
@@ -96,18 +71,14 @@ struct Medium {
 
 // One run of `setup` on the script, without the pauses; its exit status.
 int RunSetup(IMachine& machine, std::string& lastMessage) {
-  SilentUi ui;
-  DirectTimers timers;
+  RecordingInstallerUi ui;
+  ui.destinationAnswer = DestinationAnswer::Other;
+  InstallerTimers timers;
   auto view = std::make_unique<CCorvaneView>(machine, ui, timers, "");
-  try {
-    view->OnInitialUpdate();
-    view->OnPainted();
-    view->OnTimer(InstallerTimer::Start);
-    view->OnTimer(InstallerTimer::End);
-  } catch (const Ended&) {
-  }
-  lastMessage = ui.lastMessage;
-  return ui.exitStatus;
+  ui.view = view.get();
+  const int status = RunInstaller(*view, ui, timers);
+  lastMessage = ui.messages.empty() ? std::string() : ui.messages.back();
+  return status;
 }
 
 long PeakKilobytes() {

@@ -1,5 +1,5 @@
 // Any bytes as "setup.inf": the cutter keeps its invariants, and loading and
-// running the script either works or ends through the installer's own exit.
+// running the script either works or ends the process with a status.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -7,29 +7,10 @@
 
 #include "installer/corvane_view.h"
 #include "installer/script_entries.h"
+#include "tests/installer_doubles/installer_run.h"
 #include "tests/support/memory_machine.h"
 
 namespace {
-
-struct Ended {};
-
-class SilentUi : public IInstallerUi {
- public:
-  void PaintNow() override {}
-  MessageAnswer ShowMessageBox(std::string_view, MessageButtons) override {
-    return MessageAnswer::Yes;
-  }
-  DestinationAnswer AskDestination(std::string_view, std::string&) override {
-    return DestinationAnswer::Other;
-  }
-  void EndProcess(int) override { throw Ended{}; }
-};
-
-class NoTimers : public ITimerService {
- public:
-  void SetTimer(uint32_t, uint32_t) override {}
-  void KillTimer(uint32_t) override {}
-};
 
 void CheckCutting(std::string_view text) {
   auto table = std::make_unique<SetupScript::EntryTable>();
@@ -58,15 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   machine.AddFile("RAVEZ.DLL", "MZ\x90" "r");
   machine.AddFile("DUDUDO.DLL", "MZ\x90" "d");
   machine.AddFile("setup.inf", bytes);
-  SilentUi ui;
-  NoTimers timers;
+  RecordingInstallerUi ui;
+  ui.destinationAnswer = DestinationAnswer::Other;
+  InstallerTimers timers;
   auto view = std::make_unique<CCorvaneView>(machine, ui, timers, "");
-  try {
-    view->OnInitialUpdate();
-    view->OnPainted();
-    view->OnTimer(InstallerTimer::Start);
-    view->OnTimer(InstallerTimer::End);
-  } catch (const Ended&) {
-  }
+  ui.view = view.get();
+  RunInstaller(*view, ui, timers);
   return 0;
 }

@@ -1,6 +1,5 @@
 #include "installer/corvane_view.h"
 
-#include <cstdlib>
 #include <utility>
 
 #include "platform/registry_hive.h"
@@ -46,11 +45,12 @@ bool CCorvaneView::EntryIs(std::size_t index, std::string_view lower,
   return Entry(index) == lower || Entry(index) == upper;
 }
 
-void CCorvaneView::OnInitialUpdate() {
+ProcessEnd CCorvaneView::OnInitialUpdate() {
   firstPaint_ = 1;
-  LoadScript();
+  if (LoadScript() == Flow::Quit) return 1;
   productTitle_ = Entry(0);
   statusText_ = productTitle_;
+  return std::nullopt;
 }
 
 void CCorvaneView::OnPainted() {
@@ -59,21 +59,22 @@ void CCorvaneView::OnPainted() {
   timers_.SetTimer(InstallerTimer::Start, InstallerTimer::PeriodMs);
 }
 
-void CCorvaneView::OnTimer(uint32_t timerId) {
-  if (timerId == InstallerTimer::End) {
-    ui_.EndProcess(exitStatusAtEnd_);
-    return;
-  }
-  if (timerId != InstallerTimer::Start) return;
+ProcessEnd CCorvaneView::OnTimer(uint32_t timerId) {
+  if (timerId == InstallerTimer::End) return exitStatusAtEnd_;
+  if (timerId != InstallerTimer::Start) return std::nullopt;
   // An unknown mode is no error: the window stays and the timer keeps ticking.
+  Flow flow = Flow::Continue;
   if (EntryIs(2, "instal", "INSTAL"))
-    DoInstall();
+    flow = DoInstall();
   else if (EntryIs(2, "uninstal", "UNINSTAL"))
-    DoUninstall();
+    flow = DoUninstall();
   else if (EntryIs(2, "update", "UPDATE"))
-    DoUpdate();
+    flow = DoUpdate();
   else if (EntryIs(2, "autoinstal", "AUTOINSTAL"))
-    DoAutoInstall();
+    flow = DoAutoInstall();
+  // An abandoned run ends at once; a completed one when the end timer fires.
+  if (flow == Flow::Quit) return 1;
+  return std::nullopt;
 }
 
 void CCorvaneView::StartEndTimer(int exitStatus) {
@@ -83,29 +84,32 @@ void CCorvaneView::StartEndTimer(int exitStatus) {
   timers_.SetTimer(InstallerTimer::End, InstallerTimer::PeriodMs);
 }
 
-void CCorvaneView::Refuse(const BilingualText& text) {
+Flow CCorvaneView::Refuse(const BilingualText& text) {
   ShowMessage(Pick(text));
-  QuitInstaller();
+  return QuitInstaller();
 }
 
 // A NUL (which a script may hold) or a name the registry refuses would leave a product
 // that the removal list cannot name or whose destination cannot be found again.
-void CCorvaneView::CheckRegistryEntries() {
+Flow CCorvaneView::CheckRegistryEntries() {
   const std::string& product = Entry(0);
   if (product.find('\0') != std::string::npos ||
       !RegistryHive::CanHoldKey(std::string(UninstallKeyPrefix) + product))
-    Refuse(InstallerText::ProductNameUnusable);
+    return Refuse(InstallerText::ProductNameUnusable);
   const std::string& key = Entry(3);
   if (key.find('\0') != std::string::npos || !RegistryHive::CanHoldKey(key))
-    Refuse(InstallerText::DestinationKeyUnusable);
+    return Refuse(InstallerText::DestinationKeyUnusable);
+  return Flow::Continue;
 }
 
 // "DestinationPath" is read back into 300 bytes and the log's paths grow from the
 // destination: longer than 259 characters, the product could not be uninstalled.
-void CCorvaneView::CheckDestination() {
-  if (destinationDir_.find('\0') != std::string::npos) Refuse(InstallerText::DestinationHasNul);
+Flow CCorvaneView::CheckDestination() {
+  if (destinationDir_.find('\0') != std::string::npos)
+    return Refuse(InstallerText::DestinationHasNul);
   if (Utf8ToCp1252(destinationDir_).size() > MaxDestinationChars)
-    Refuse(InstallerText::DestinationTooLong);
+    return Refuse(InstallerText::DestinationTooLong);
+  return Flow::Continue;
 }
 
 std::string CCorvaneView::WithMachineFault(std::string_view text) const {
@@ -131,10 +135,8 @@ MessageAnswer CCorvaneView::ShowMessage(std::string_view text, MessageButtons bu
   return ui_.ShowMessageBox(text, buttons);
 }
 
-void CCorvaneView::QuitInstaller() {
+Flow CCorvaneView::QuitInstaller() {
   ShowStatus(Pick(InstallerText::Quit));
   machine_.FlushWrites();
-  ui_.EndProcess(1);
-  // The shell never returns from EndProcess; carrying on would run a run already abandoned.
-  std::abort();
+  return Flow::Quit;
 }

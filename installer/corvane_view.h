@@ -2,6 +2,7 @@
 // The installer's view: all installer state, the script, the modes.
 // The Qt shell forwards its first set-up, paints and timer ticks here.
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "installer/installer_texts.h"
 #include "installer/installer_ui.h"
+#include "installer/run_flow.h"
 #include "installer/script_entries.h"
 #include "platform/machine.h"
 #include "platform/view_host.h"
@@ -53,9 +55,10 @@ class CCorvaneView {
   // to it is stored whole. Left empty, such a destination stays as given.
   void SetWorkingDirectory(std::string windowsPath) { workingDirectory_ = std::move(windowsPath); }
 
-  void OnInitialUpdate();  // firstPaint = 1, LoadScript, productTitle, statusText
-  void OnPainted();        // after every paint: the first one starts the start timer
-  void OnTimer(uint32_t timerId);
+  // firstPaint = 1, LoadScript, productTitle, statusText; ends the process without a script.
+  [[nodiscard]] ProcessEnd OnInitialUpdate();
+  void OnPainted();  // after every paint: the first one starts the start timer
+  [[nodiscard]] ProcessEnd OnTimer(uint32_t timerId);
 
   const std::string& StatusText() const { return statusText_; }
   // True when entry 1 of the script asks for French.
@@ -66,10 +69,10 @@ class CCorvaneView {
   const std::string& DestinationDir() const { return destinationDir_; }
 
   // Shared with every step: the status line painted at once, a message box, and
-  // the end of an abandoned run ("Exit..." then status 1).
+  // the end of an abandoned run ("Exit...", then the process ends with status 1).
   void ShowStatus(std::string_view text);
   MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons = MessageButtons::Ok);
-  [[noreturn]] void QuitInstaller();
+  Flow QuitInstaller();
 
  private:
   std::string_view Pick(const BilingualText& text) const {
@@ -78,44 +81,46 @@ class CCorvaneView {
   bool EntryIs(std::size_t index, std::string_view lower, std::string_view upper) const;
 
   // Script (loading, interpreters).
-  void LoadScript();
-  bool ReadScriptFile(std::string_view path);
+  enum class ScriptFile { NotAccepted, Loaded, TooManyEntries };
+  Flow LoadScript();
+  ScriptFile ReadScriptFile(std::string_view path);
   void StartUninstallLog();
-  std::size_t CommandListStart();
-  void RunScript();
-  void RunUninstallScript();
-  [[noreturn]] void ScriptError();
+  std::optional<std::size_t> CommandListStart() const;
+  Flow RunScript();
+  Flow RunUninstallScript();
+  Flow ScriptError();
 
   // Install operations.
   std::string ReadDestination();
-  void WriteDestination();
+  Flow WriteDestination();
   void ReadShellFolders();
   enum class CopyKind { Ordinary, WindowsDirectory };
-  void CopyFileEntry(std::string_view source, std::string_view targetDirectory,
+  Flow CopyFileEntry(std::string_view source, std::string_view targetDirectory,
                      std::string_view targetName, std::string_view deletionFlag,
                      CopyKind kind = CopyKind::Ordinary);
-  void CopySystemRuntime();
+  Flow CopySystemRuntime();
   void MakeShortcut(const std::string& linkFile, std::string_view target,
                     std::string_view deletionFlag);
   void CreateOneDirectory(const std::string& path);
   void AppendRemovalRecord(std::string_view path);
 
   // Modes.
-  void DoInstall();
-  void DoAutoInstall();
-  void DoUninstall();
-  void DoUpdate();
-  void InstallAfterDestination(bool registerUninstall);
+  Flow DoInstall();
+  Flow DoAutoInstall();
+  Flow DoUninstall();
+  Flow DoUpdate();
+  Flow PrepareDestination();
+  Flow InstallAfterDestination(bool registerUninstall);
   void ResolveRelativeDestination();
-  void RegisterUninstall();
-  void WriteUninstallLog();
+  Flow RegisterUninstall();
+  Flow WriteUninstallLog();
   void DeleteListedFile(const std::string& path);
   void StartEndTimer(int exitStatus);
 
   // Refusals before anything is written, and what the machine itself reports.
-  void CheckRegistryEntries();
-  void CheckDestination();
-  [[noreturn]] void Refuse(const BilingualText& text);
+  Flow CheckRegistryEntries();
+  Flow CheckDestination();
+  Flow Refuse(const BilingualText& text);
   void TellMachineFault();
   std::string WithMachineFault(std::string_view text) const;
 

@@ -17,25 +17,30 @@ void EndWithSeparator(std::string& directory) {
 
 }  // namespace
 
-void CCorvaneView::DoInstall() {
+Flow CCorvaneView::DoInstall() {
   timers_.KillTimer(InstallerTimer::Start);
-  CheckRegistryEntries();
+  if (CheckRegistryEntries() == Flow::Quit) return Flow::Quit;
   destinationDir_ = ReadDestination();
   std::string answer = destinationDir_;
   const auto outcome = ui_.AskDestination(
       French() ? DestinationDialog::PromptFrench : DestinationDialog::PromptEnglish, answer);
-  if (outcome == DestinationAnswer::Cancel) QuitInstaller();
+  if (outcome == DestinationAnswer::Cancel) return QuitInstaller();
   // Paths travel as single-byte text (the log, the shortcuts): a character without a
   // Windows-1252 form becomes "?" here already, so that the files made and the log
   // that lists them agree.
   if (outcome == DestinationAnswer::Ok)
     destinationDir_ = Cp1252ToUtf8(Utf8ToCp1252(TypedPathToWindows(answer)));
+  if (PrepareDestination() == Flow::Quit) return Flow::Quit;
+  return InstallAfterDestination(true);
+}
+
+// The destination ends with "\", is made (one level) and stored in "DestinationPath".
+Flow CCorvaneView::PrepareDestination() {
   EndWithSeparator(destinationDir_);
   ResolveRelativeDestination();
-  CheckDestination();
+  if (CheckDestination() == Flow::Quit) return Flow::Quit;
   CreateOneDirectory(destinationDir_);
-  WriteDestination();
-  InstallAfterDestination(true);
+  return WriteDestination();
 }
 
 // Everything made from the destination outlives this process: "DestinationPath", the
@@ -51,30 +56,25 @@ void CCorvaneView::ResolveRelativeDestination() {
   EndWithSeparator(destinationDir_);
 }
 
-void CCorvaneView::DoAutoInstall() {
+Flow CCorvaneView::DoAutoInstall() {
   timers_.KillTimer(InstallerTimer::Start);
-  CheckRegistryEntries();
+  if (CheckRegistryEntries() == Flow::Quit) return Flow::Quit;
   destinationDir_ = ReadDestination();
   const bool hasDestination = !IsNoDestination(destinationDir_);
-  if (hasDestination) {
-    EndWithSeparator(destinationDir_);
-    ResolveRelativeDestination();
-    CheckDestination();
-    CreateOneDirectory(destinationDir_);
-    WriteDestination();
-  }
-  InstallAfterDestination(hasDestination);
+  if (hasDestination && PrepareDestination() == Flow::Quit) return Flow::Quit;
+  return InstallAfterDestination(hasDestination);
 }
 
-void CCorvaneView::InstallAfterDestination(bool registerUninstall) {
-  if (EntryIs(5, "system", "SYSTEM")) CopySystemRuntime();
+Flow CCorvaneView::InstallAfterDestination(bool registerUninstall) {
+  if (EntryIs(5, "system", "SYSTEM") && CopySystemRuntime() == Flow::Quit) return Flow::Quit;
   ShowStatus(Pick(InstallerText::CopyFiles));
   ReadShellFolders();
-  RunScript();
+  if (RunScript() == Flow::Quit) return Flow::Quit;
   if (registerUninstall) {
     ShowStatus(Pick(InstallerText::UninstallInfoStart));
-    RegisterUninstall();
+    if (RegisterUninstall() == Flow::Quit) return Flow::Quit;
   }
   ShowStatus(Entry(0) + std::string(Pick(InstallerText::InstalledSuffix)));
   StartEndTimer(0);
+  return Flow::Continue;
 }

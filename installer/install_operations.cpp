@@ -32,14 +32,15 @@ std::string CCorvaneView::ReadDestination() {
   return TypedPathToWindows(Entry(4));
 }
 
-void CCorvaneView::WriteDestination() {
+Flow CCorvaneView::WriteDestination() {
   ShowStatus(InstallerText::RegistryRootStatus);
   // Without the value the product could never be uninstalled: stop before any copy.
   if (!machine_.WriteRegistryString(RegistryRoot::LocalMachine, Entry(3), DestinationValue,
                                     destinationDir_)) {
     ShowMessage(WithMachineFault(Pick(InstallerText::DestinationNotStored)));
-    QuitInstaller();
+    return QuitInstaller();
   }
+  return Flow::Continue;
 }
 
 void CCorvaneView::ReadShellFolders() {
@@ -59,14 +60,14 @@ void CCorvaneView::ReadShellFolders() {
   }
 }
 
-void CCorvaneView::CopyFileEntry(std::string_view source, std::string_view targetDirectory,
+Flow CCorvaneView::CopyFileEntry(std::string_view source, std::string_view targetDirectory,
                                  std::string_view targetName, std::string_view deletionFlag,
                                  CopyKind kind) {
   ShowStatus(targetName);
   CPieceCopy copy(machine_, InstallerFileBuffer());
   if (!copy.OpenSource(source)) {
     ShowMessage(Pick(InstallerText::FileNotFound));
-    QuitInstaller();
+    return QuitInstaller();
   }
   const bool checkDependencies = EntryIs(6, "testdepend", "TESTDEPEND");
   if (checkDependencies)
@@ -76,30 +77,31 @@ void CCorvaneView::CopyFileEntry(std::string_view source, std::string_view targe
       copy.WriteTo(target, checkDependencies && RuntimePatch::AppliesTo(targetName));
   if (result == CPieceCopy::Result::SourceUnreadable) {
     ShowMessage(Pick(InstallerText::FileNotFound));
-    QuitInstaller();
+    return QuitInstaller();
   }
   if (result != CPieceCopy::Result::Written) {
     ShowMessage(Pick(kind == CopyKind::WindowsDirectory ? InstallerText::WindowsFileNotCreated
                                                         : InstallerText::FileNotCreated));
-    QuitInstaller();
+    return QuitInstaller();
   }
   machine_.CopyExecutableMode(source, target);
   if (deletionFlag == "DEL" || deletionFlag == "del") AppendRemovalRecord(target);
+  return Flow::Continue;
 }
 
-void CCorvaneView::CopySystemRuntime() {
+Flow CCorvaneView::CopySystemRuntime() {
   ShowStatus(Pick(InstallerText::CopySystemFiles));
   const std::string systemDirectory = machine_.SystemDirectory();
   for (const auto& runtime : InstallerText::RuntimeFiles) {
     CPieceCopy copy(machine_, InstallerFileBuffer());
     if (!copy.OpenSource(runtime.name)) {
       ShowMessage(Pick(runtime.notFound));
-      QuitInstaller();
+      return QuitInstaller();
     }
     const auto head = copy.FirstPiece();
     if (head.size() < 3 || head[0] != 0x4D || head[1] != 0x5A || head[2] != 0x90) {
       ShowMessage(Pick(runtime.damaged));
-      QuitInstaller();
+      return QuitInstaller();
     }
     const std::string target = systemDirectory + "\\" + std::string(runtime.name);
     // A runtime file already present is never replaced, whatever its content.
@@ -111,12 +113,13 @@ void CCorvaneView::CopySystemRuntime() {
     const auto result = copy.WriteTo(target, false);
     if (result == CPieceCopy::Result::SourceUnreadable) {
       ShowMessage(Pick(runtime.notFound));
-      QuitInstaller();
+      return QuitInstaller();
     }
     if (result != CPieceCopy::Result::Written) {
       ShowMessage(Pick(runtime.notCreated));
-      QuitInstaller();
+      return QuitInstaller();
     }
     machine_.CopyExecutableMode(runtime.name, target);
   }
+  return Flow::Continue;
 }

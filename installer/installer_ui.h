@@ -17,7 +17,4 @@ class IInstallerUi {
   virtual MessageAnswer ShowMessageBox(std::string_view text, MessageButtons buttons) = 0;
   // The destination dialog: `destination` holds the proposal and, after Ok, the answer.
   virtual DestinationAnswer AskDestination(std::string_view prompt, std::string& destination) = 0;
-  // Ends the process with `status`. The real shell never returns; a test double may
-  // unwind by throwing, so the core keeps nothing half-done on the stack.
-  virtual void EndProcess(int status) = 0;
 };

@@ -58,16 +58,16 @@ int OperandCount(CommandKind kind) {
 
 }  // namespace
 
-void CCorvaneView::ScriptError() {
+Flow CCorvaneView::ScriptError() {
   ShowMessage(Pick(InstallerText::ScriptError));
-  QuitInstaller();
+  return QuitInstaller();
 }
 
 // The index after the first "SCRIPT"; a script without one has no command list.
-std::size_t CCorvaneView::CommandListStart() {
+std::optional<std::size_t> CCorvaneView::CommandListStart() const {
   for (std::size_t i = 0; i < entries_.size(); ++i)
     if (entries_[i] == "SCRIPT") return i + 1;
-  ScriptError();
+  return std::nullopt;
 }
 
 void CCorvaneView::CreateOneDirectory(const std::string& path) {
@@ -75,12 +75,15 @@ void CCorvaneView::CreateOneDirectory(const std::string& path) {
   machine_.CreateDirectory(path);
 }
 
-void CCorvaneView::RunScript() {
-  std::size_t p = CommandListStart();
+Flow CCorvaneView::RunScript() {
+  const std::optional<std::size_t> start = CommandListStart();
+  if (!start) return ScriptError();
+  std::size_t p = *start;
   while (const Command* command = FindCommand(Entry(p))) {
     const std::string& first = Entry(p + 1);
     const std::string& second = Entry(p + 2);
     const std::string& flag = Entry(p + 3);
+    Flow flow = Flow::Continue;
     switch (command->kind) {
       case CommandKind::CreateSubdirectory:
         ShowStatus(Pick(InstallerText::CreateSubdirectory));
@@ -92,17 +95,18 @@ void CCorvaneView::RunScript() {
         CreateOneDirectory(groupDir_);
         break;
       case CommandKind::CopyToDestination:
-        CopyFileEntry(first, destinationDir_, second, flag);
+        flow = CopyFileEntry(first, destinationDir_, second, flag);
         break;
       case CommandKind::CopyToSubdirectory:
-        CopyFileEntry(first, subdirectory_[static_cast<std::size_t>(command->slot)], second, flag);
+        flow = CopyFileEntry(first, subdirectory_[static_cast<std::size_t>(command->slot)],
+                             second, flag);
         break;
       case CommandKind::CopyToWindows:
-        CopyFileEntry(first, machine_.WindowsDirectory() + "\\", second, flag,
-                      CopyKind::WindowsDirectory);
+        flow = CopyFileEntry(first, machine_.WindowsDirectory() + "\\", second, flag,
+                             CopyKind::WindowsDirectory);
         break;
       case CommandKind::CopyToSystem:
-        CopyFileEntry(first, machine_.SystemDirectory() + "\\", second, flag);
+        flow = CopyFileEntry(first, machine_.SystemDirectory() + "\\", second, flag);
         break;
       case CommandKind::GroupLink:
         MakeShortcut(groupDir_ + first + ".lnk", second, flag);
@@ -117,18 +121,23 @@ void CCorvaneView::RunScript() {
         MakeShortcut(desktopDir_ + "\\" + first + ".lnk", second, flag);
         break;
     }
+    if (flow == Flow::Quit) return Flow::Quit;
     p += 1 + static_cast<std::size_t>(OperandCount(command->kind));
   }
-  if (Entry(p) != "ENDSCRIPT") ScriptError();
+  if (Entry(p) != "ENDSCRIPT") return ScriptError();
+  return Flow::Continue;
 }
 
-void CCorvaneView::RunUninstallScript() {
-  std::size_t p = CommandListStart();
+Flow CCorvaneView::RunUninstallScript() {
+  const std::optional<std::size_t> start = CommandListStart();
+  if (!start) return ScriptError();
+  std::size_t p = *start;
   while (Entry(p) == "DELETE") {
     const std::string path = Entry(p + 1);
     ShowStatus(path);
     DeleteListedFile(path);
     p += 2;
   }
-  if (Entry(p) != "ENDSCRIPT") ScriptError();
+  if (Entry(p) != "ENDSCRIPT") return ScriptError();
+  return Flow::Continue;
 }

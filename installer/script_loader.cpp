@@ -12,9 +12,9 @@ constexpr std::string_view LineEnd = "\r\n";
 
 // Reads a script whole; a file without the signature, or longer than a script
 // may be, is not accepted.
-bool CCorvaneView::ReadScriptFile(std::string_view path) {
+CCorvaneView::ScriptFile CCorvaneView::ReadScriptFile(std::string_view path) {
   const IMachine::FileHandle file = machine_.OpenForReading(path);
-  if (file < 0) return false;
+  if (file < 0) return ScriptFile::NotAccepted;
   std::vector<uint8_t> scriptText(SetupScript::MaxScriptBytes);
   std::size_t length = 0;
   bool fits = true;
@@ -33,18 +33,22 @@ bool CCorvaneView::ReadScriptFile(std::string_view path) {
   }
   machine_.CloseFile(file);
   const std::string_view bytes(reinterpret_cast<const char*>(scriptText.data()), length);
-  if (!fits || !SetupScript::HasSignature(bytes)) return false;
-  if (!SetupScript::CutEntries(Cp1252ToUtf8(bytes), entries_)) ScriptError();
-  return true;
+  if (!fits || !SetupScript::HasSignature(bytes)) return ScriptFile::NotAccepted;
+  if (!SetupScript::CutEntries(Cp1252ToUtf8(bytes), entries_)) return ScriptFile::TooManyEntries;
+  return ScriptFile::Loaded;
 }
 
-void CCorvaneView::LoadScript() {
-  if (!ReadScriptFile(ScriptFileName) &&
-      (commandLinePath_.empty() || !ReadScriptFile(commandLinePath_))) {
+Flow CCorvaneView::LoadScript() {
+  ScriptFile read = ReadScriptFile(ScriptFileName);
+  if (read == ScriptFile::NotAccepted && !commandLinePath_.empty())
+    read = ReadScriptFile(commandLinePath_);
+  if (read == ScriptFile::TooManyEntries) return ScriptError();
+  if (read == ScriptFile::NotAccepted) {
     ShowMessage(InstallerText::NoScript);
-    QuitInstaller();
+    return QuitInstaller();
   }
   StartUninstallLog();
+  return Flow::Continue;
 }
 
 void CCorvaneView::StartUninstallLog() {

@@ -12,7 +12,7 @@ bool NamesOwnRemovalKey(std::string_view productName) {
 
 }  // namespace
 
-void CCorvaneView::RegisterUninstall() {
+Flow CCorvaneView::RegisterUninstall() {
   ShowStatus(Pick(InstallerText::UninstallInfoRegister));
   std::string_view installerFile = InstallerFileNames[0];
   for (std::string_view name : InstallerFileNames) {
@@ -21,8 +21,9 @@ void CCorvaneView::RegisterUninstall() {
       break;
     }
   }
-  CopyFileEntry(installerFile, machine_.WindowsDirectory() + "\\", UninstallerFileName,
-                "NODEL", CopyKind::WindowsDirectory);
+  if (CopyFileEntry(installerFile, machine_.WindowsDirectory() + "\\", UninstallerFileName,
+                    "NODEL", CopyKind::WindowsDirectory) == Flow::Quit)
+    return Flow::Quit;
   const std::string key = std::string(UninstallKeyPrefix) + Entry(0);
   // Written whole, however long: a cut command could not start the uninstaller.
   const std::string command = "\"" + machine_.WindowsDirectory() + "\\" +
@@ -37,15 +38,16 @@ void CCorvaneView::RegisterUninstall() {
     if (!registered) registrationFailure = WithMachineFault(Pick(InstallerText::UninstallNotRegistered));
   }
   uninstallLog_.append("\r\n<ENDSCRIPT>\r\n\r\n\r\n\r\n");
-  WriteUninstallLog();
+  if (WriteUninstallLog() == Flow::Quit) return Flow::Quit;
   // The log is written all the same: with it the uninstaller can still be run by hand.
   if (!registered) {
     ShowMessage(registrationFailure);
-    QuitInstaller();
+    return QuitInstaller();
   }
+  return Flow::Continue;
 }
 
-void CCorvaneView::WriteUninstallLog() {
+Flow CCorvaneView::WriteUninstallLog() {
   ShowStatus(Pick(InstallerText::UninstallInfoLog));
   const std::string bytes = Utf8ToCp1252(uninstallLog_);
   const IMachine::FileHandle file = machine_.CreateForWriting(destinationDir_ + std::string(UninstallLogName));
@@ -55,18 +57,19 @@ void CCorvaneView::WriteUninstallLog() {
       machine_.CloseFile(file);
   if (!written) {
     ShowMessage(Pick(InstallerText::LogNotCreated));
-    QuitInstaller();
+    return QuitInstaller();
   }
+  return Flow::Continue;
 }
 
-void CCorvaneView::DoUninstall() {
+Flow CCorvaneView::DoUninstall() {
   timers_.KillTimer(InstallerTimer::Start);
   const std::string question = std::string(Pick(InstallerText::UninstallQuestionStart)) +
                                Entry(0) + std::string(Pick(InstallerText::UninstallQuestionEnd));
   if (ShowMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes) {
     // Nothing was removed: a caller must not take this for a done uninstall.
     StartEndTimer(1);
-    return;
+    return Flow::Continue;
   }
   ShowStatus(Pick(InstallerText::Uninstalling));
   destinationDir_ = ReadDestination();
@@ -74,9 +77,9 @@ void CCorvaneView::DoUninstall() {
     ShowMessage(Pick(InstallerText::CannotUninstall));
     // Nothing was removed: a caller must not take this for a done uninstall.
     StartEndTimer(1);
-    return;
+    return Flow::Continue;
   }
-  RunUninstallScript();
+  if (RunUninstallScript() == Flow::Quit) return Flow::Quit;
   // A key already gone is no fault; a registry that cannot be written is told.
   if (NamesOwnRemovalKey(Entry(0)) &&
       !machine_.DeleteRegistryKey(RegistryRoot::LocalMachine,
@@ -85,6 +88,7 @@ void CCorvaneView::DoUninstall() {
   DeleteListedFile(destinationDir_ + std::string(UninstallLogName));
   ShowStatus(Entry(0) + std::string(Pick(InstallerText::UninstalledSuffix)));
   StartEndTimer(0);
+  return Flow::Continue;
 }
 
 // Files already gone, or that cannot be removed, are skipped without a word.
@@ -92,17 +96,18 @@ void CCorvaneView::DeleteListedFile(const std::string& path) {
   if (machine_.FileExists(path)) machine_.DeleteFile(path);
 }
 
-void CCorvaneView::DoUpdate() {
+Flow CCorvaneView::DoUpdate() {
   timers_.KillTimer(InstallerTimer::Start);
   ShowStatus(Pick(InstallerText::Updating));
   destinationDir_ = ReadDestination();
   if (destinationDir_ == "..") {
     ShowMessage(Pick(InstallerText::CannotUpdate));
-    QuitInstaller();
+    return QuitInstaller();
   }
-  CheckDestination();
+  if (CheckDestination() == Flow::Quit) return Flow::Quit;
   ReadShellFolders();
-  RunScript();
+  if (RunScript() == Flow::Quit) return Flow::Quit;
   ShowStatus(Entry(0) + std::string(Pick(InstallerText::UpdatedSuffix)));
   StartEndTimer(0);
+  return Flow::Continue;
 }

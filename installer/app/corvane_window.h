@@ -1,52 +1,38 @@
 #pragma once
-// The installer's single window: paints the core view's texts, runs its timers
-// and shows its message boxes and the destination dialog.
-#include <QBasicTimer>
+// The installer's single window: the green client area with its heading, status line
+// and platform line, placed by its outer frame at the top-left of the screen.
 #include <QRect>
 #include <QSize>
 #include <QWidget>
-#include <map>
 #include <string>
 
-#include "installer/corvane_view.h"
-#include "installer/installer_ui.h"
-#include "platform/view_host.h"
-
-class CorvaneWindow : public QWidget, public IInstallerUi, public ITimerService {
+class CorvaneWindow : public QWidget {
   Q_OBJECT
  public:
-  CorvaneWindow(IMachine& machine, std::string commandLinePath);
+  CorvaneWindow();
 
-  // Loads the script; may end the process when there is none.
-  void InitialUpdate();
-  bool French() const { return view_.French(); }
-  void SetWorkingDirectory(std::string windowsPath) {
-    view_.SetWorkingDirectory(std::move(windowsPath));
-  }
+  // The status line from now on; painted at once, only where it changes.
+  void ShowStatus(const std::string& text);
   // Top-left of the screen, maximized size less the frame on each side (the outer frame).
   void PlaceOnScreen();
+  // A message often speaks of the step the status line names: boxes and the prompt
+  // stand above that line, not over it.
+  void PlaceAboveStatusLine(QWidget& box) const;
 
-  void PaintNow() override;
-  MessageAnswer ShowMessageBox(std::string_view text, MessageButtons buttons) override;
-  DestinationAnswer AskDestination(std::string_view prompt, std::string& destination) override;
-  [[noreturn]] void EndProcess(int status) override;
-
-  void SetTimer(uint32_t id, uint32_t periodMs) override;
-  void KillTimer(uint32_t id) override;
+ signals:
+  // After every paint, the status line's included.
+  void painted();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void timerEvent(QTimerEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
 
  private:
   void FitFrameToPlacement();
-  void PlaceAboveStatusLine(QWidget& box) const;
 
-  CCorvaneView view_;
-  std::map<uint32_t, QBasicTimer> timers_;
-  QRect placement_;    // the outer frame, in screen coordinates
-  QSize decoration_;   // title bar and borders last allowed for
+  std::string statusText_;
+  QRect placement_;     // the outer frame, in screen coordinates
+  QSize decoration_;    // title bar and borders last allowed for
   QRect statusBounds_;  // what the status line covers on the screen now
 };

@@ -14,12 +14,9 @@
 
 #include "installer/corvane_view.h"
 #include "installer/installer_window_layout.h"
+#include "shell_qt/conversions.h"
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Dialog units become pixels through the dialog font's average character size.
 class DialogUnits {
@@ -48,10 +45,10 @@ QString ControlName(int32_t id) { return QStringLiteral("control%1").arg(id); }
 CDestinationDlg::CDestinationDlg(const QString& prompt, const QString& proposal, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-  setWindowTitle(FromUtf8(DestinationDialog::Title));
+  setWindowTitle(ShellQt::FromUtf8(DestinationDialog::Title));
   QFont font;
   // "Arial" as fontconfig knows it: Liberation Sans has the same metrics.
-  font.setFamilies(QStringList{FromUtf8(DestinationDialog::FontFamily), "Liberation Sans"});
+  font.setFamilies(QStringList{ShellQt::FromUtf8(DestinationDialog::FontFamily), "Liberation Sans"});
   font.setStyleHint(QFont::SansSerif);
   font.setPointSize(DestinationDialog::FontPointSize);
   setFont(font);
@@ -95,13 +92,13 @@ CDestinationDlg::CDestinationDlg(const QString& prompt, const QString& proposal,
   destination_->setObjectName(ControlName(DestinationDialog::DestinationId));
   destination_->setGeometry(units.Box(DestinationDialog::Destination));
 
-  auto* ok = new QPushButton(FromUtf8(DestinationDialog::OkText), this);
+  auto* ok = new QPushButton(ShellQt::FromUtf8(DestinationDialog::OkText), this);
   ok->setObjectName(ControlName(DestinationDialog::OkId));
   ok->setGeometry(units.Box(DestinationDialog::OkButton));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-  auto* cancel = new QPushButton(FromUtf8(DestinationDialog::CancelText), this);
+  auto* cancel = new QPushButton(ShellQt::FromUtf8(DestinationDialog::CancelText), this);
   cancel->setObjectName(ControlName(DestinationDialog::CancelId));
   cancel->setGeometry(units.Box(DestinationDialog::CancelButton));
   // Return presses the button that has the focus, as in any dialog; from the field it

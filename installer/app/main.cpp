@@ -4,14 +4,13 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMessageBox>
 #include <QTranslator>
 #include <string>
 
-#include "installer/app/corvane_window.h"
-#include "installer/app/shell_log.h"
+#include "installer/app/corvane_session.h"
 #include "installer/installer_window_layout.h"
 #include "platform/linux/host_machine.h"
+#include "shell_qt/message_box.h"
 
 namespace {
 
@@ -21,12 +20,10 @@ constexpr std::string_view MachineDirectoryName = "corvane-machine";
 
 // No view exists yet: the box has no owner, and the process ends after it.
 void ShowStartupMessage(const std::string& text) {
-  LogLine("message", text);
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(InstallerWindow::MessageCaption.data(),
-                                                         InstallerWindow::MessageCaption.size()),
-                  QString::fromStdString(text), QMessageBox::Ok);
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  ShellQt::MessageBoxStyle style;
+  style.plainText = true;
+  ShellQt::ShowMessageBox(text, InstallerWindow::MessageCaption, MessageIcon::None,
+                          MessageButtons::Ok, style);
 }
 
 }  // namespace
@@ -50,19 +47,18 @@ int main(int argc, char** argv) {
     ShowStartupMessage(DocumentNotOpenedMessage(document));
     return 1;
   }
-  CorvaneWindow window(machine, commandLinePath);
-  window.SetWorkingDirectory(machine.ToWindowsPath(QDir::currentPath().toStdString()));
-  window.InitialUpdate();
+  CorvaneSession session(machine, commandLinePath);
+  session.SetWorkingDirectory(machine.ToWindowsPath(QDir::currentPath().toStdString()));
+  if (const ProcessEnd end = session.InitialUpdate()) return *end;
 
   QTranslator qtTranslator;
-  if (window.French() &&
+  if (session.French() &&
       qtTranslator.load(QLocale(QLocale::French), "qtbase", "_",
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtTranslator);
 
-  window.PlaceOnScreen();
-  window.show();
+  session.Show();
   QApplication::exec();
-  // A completed mode ends the process itself; closing the window before is no success.
-  return 1;
+  // Closing the window before the run ends it is no success.
+  return session.ExitStatus().value_or(1);
 }

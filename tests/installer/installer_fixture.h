@@ -5,53 +5,11 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "installer/corvane_view.h"
 #include "platform/text_encoding.h"
+#include "tests/installer_doubles/installer_run.h"
 #include "tests/support/memory_machine.h"
-#include "tests/support/view_doubles.h"
-
-// Thrown by the recording window so that an ended process unwinds the core.
-struct ProcessEnded {
-  int status;
-};
-
-class RecordingInstallerUi : public IInstallerUi {
- public:
-  void PaintNow() override {
-    statuses.push_back(view->StatusText());
-    events.push_back("status: " + view->StatusText());
-  }
-  MessageAnswer ShowMessageBox(std::string_view text, MessageButtons buttons) override {
-    messages.emplace_back(text);
-    events.push_back("message: " + std::string(text));
-    lastButtons = buttons;
-    return buttons == MessageButtons::YesNo ? yesNoAnswer : MessageAnswer::Ok;
-  }
-  DestinationAnswer AskDestination(std::string_view prompt, std::string& destination) override {
-    events.push_back("ask");
-    askedPrompt = std::string(prompt);
-    proposed = destination;
-    if (typed) destination = *typed;
-    return destinationAnswer;
-  }
-  void EndProcess(int status) override {
-    events.push_back("end: " + std::to_string(status));
-    throw ProcessEnded{status};
-  }
-
-  const CCorvaneView* view = nullptr;
-  std::vector<std::string> events;
-  std::vector<std::string> statuses;
-  std::vector<std::string> messages;
-  MessageButtons lastButtons = MessageButtons::Ok;
-  MessageAnswer yesNoAnswer = MessageAnswer::Yes;
-  DestinationAnswer destinationAnswer = DestinationAnswer::Ok;
-  std::optional<std::string> typed;
-  std::string askedPrompt;
-  std::string proposed;
-};
 
 // Header entries 0 to 6 and "SCRIPT", then `commands` (already bracketed).
 struct ScriptHeader {
@@ -83,33 +41,15 @@ class InstallerTest : public ::testing::Test {
   }
   // Set-up and first paint; the status when the process ended there.
   std::optional<int> Start(const std::string& commandLine = "") {
-    view = std::make_unique<CCorvaneView>(machine, ui, timers, commandLine);
-    if (tellWorkingDirectory) view->SetWorkingDirectory(machine.workingDirectory);
-    ui.view = view.get();
-    try {
-      view->OnInitialUpdate();
-      view->OnPainted();
-    } catch (const ProcessEnded& ended) {
-      return ended.status;
-    }
-    return std::nullopt;
+    MakeView(commandLine);
+    return StartInstaller(*view, ui);
   }
   // Fires the timer `id` if armed; the status when the process ended.
-  std::optional<int> Fire(uint32_t id) {
-    if (!timers.IsArmed(id)) return std::nullopt;
-    try {
-      view->OnTimer(id);
-    } catch (const ProcessEnded& ended) {
-      return ended.status;
-    }
-    return std::nullopt;
-  }
+  std::optional<int> Fire(uint32_t id) { return FireInstallerTimer(*view, ui, timers, id); }
   // The whole run: set-up, the start tick, the end tick. -1 when it never ended.
   int Run(const std::string& commandLine = "") {
-    if (auto status = Start(commandLine)) return *status;
-    if (auto status = Fire(InstallerTimer::Start)) return *status;
-    if (auto status = Fire(InstallerTimer::End)) return *status;
-    return -1;
+    MakeView(commandLine);
+    return RunInstaller(*view, ui, timers);
   }
   std::string Value(RegistryRoot root, const std::string& key, const std::string& name) {
     return machine.Hive(root).GetString(key, name).value_or("<missing>");
@@ -120,10 +60,16 @@ class InstallerTest : public ::testing::Test {
     return false;
   }
 
+  void MakeView(const std::string& commandLine) {
+    view = std::make_unique<CCorvaneView>(machine, ui, timers, commandLine);
+    if (tellWorkingDirectory) view->SetWorkingDirectory(machine.workingDirectory);
+    ui.view = view.get();
+  }
+
   MemoryMachine machine;
   // The shell tells the view where the process runs; tests of the bare core may not.
   bool tellWorkingDirectory = true;
   RecordingInstallerUi ui;
-  FakeTimers timers;
+  InstallerTimers timers;
   std::unique_ptr<CCorvaneView> view;
 };
