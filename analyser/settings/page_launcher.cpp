@@ -2,19 +2,19 @@
 
 #include <utility>
 
+#include "platform/name_case.h"
+
 namespace {
 
 constexpr char kClassesKey[] = "SOFTWARE\\Classes\\";
 constexpr char kOpenCommandSuffix[] = "\\Shell\\Open\\Command";
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EndsWithExe(std::string_view text) {
   constexpr std::string_view kExe = ".exe";
   if (text.size() < kExe.size()) return false;
   const std::string_view tail = text.substr(text.size() - kExe.size());
   for (std::size_t i = 0; i < kExe.size(); ++i)
-    if (LowerAscii(tail[i]) != kExe[i]) return false;
+    if (AsciiLower(tail[i]) != kExe[i]) return false;
   return true;
 }
 
