@@ -1,16 +1,18 @@
 // The four modes end to end on the in-memory machine, and the uninstall log bytes.
+#include "tests/installer/golden_files.h"
 #include "tests/installer/installer_fixture.h"
 
 namespace {
 
 const std::string kKey = "Software\\Kelvory\\Sylvarine\\SetupInfo";
 const std::string kRemovalKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Sylvarine";
-const std::string kLogOpening =
-    "CRV\r\n\r\nThis file was created by Corvane.\r\nDo not modify this file. It contains "
-    "information about the uninstallation of a program.\r\n\r\n<Sylvarine>\r\n<EN>\r\n"
-    "<UNINSTAL>\r\n<Software\\Kelvory\\Sylvarine\\SetupInfo>\r\n<..>\r\n<..>\r\n<..>\r\n"
-    "<SCRIPT>";
-const std::string kLogEnd = "\r\n<ENDSCRIPT>\r\n\r\n\r\n\r\n";
+// The log of the modes' install; every log opens and ends as it does.
+const std::string& InstalledLog() {
+  static const std::string log = Golden("uninst.inf");
+  return log;
+}
+std::string LogOpening() { return InstalledLog().substr(0, InstalledLog().find("<SCRIPT>") + 8); }
+std::string LogEnd() { return InstalledLog().substr(InstalledLog().rfind("\r\n<ENDSCRIPT>")); }
 
 }  // namespace
 
@@ -63,12 +65,7 @@ TEST_F(ModesTest, InstallShowsEveryStatusInOrderAndLeavesLogAndRegistration) {
   EXPECT_EQ(machine.FileContents("C:\\WINDOWS\\CRVunins.exe"), "installer program");
   EXPECT_TRUE(machine.IsExecutable("C:\\WINDOWS\\CRVunins.exe"));
   EXPECT_TRUE(machine.IsExecutable("C:\\Program Files\\Sylvarine\\sylvarine.exe"));
-  EXPECT_EQ(machine.FileContents("C:\\Program Files\\Sylvarine\\uninst.inf"),
-            kLogOpening +
-                "\r\n<DELETE><C:\\Program Files\\Sylvarine\\sylvarine.exe>"
-                "\r\n<DELETE><C:\\Program Files\\Sylvarine\\doc\\help.htm>"
-                "\r\n<DELETE><C:\\WINDOWS\\Start Menu\\Programs\\Sylvarine\\Sylvarine.lnk>" +
-                kLogEnd);
+  EXPECT_EQ(machine.FileContents("C:\\Program Files\\Sylvarine\\uninst.inf"), InstalledLog());
   EXPECT_TRUE(machine.HasFile("C:\\WINDOWS\\Start Menu\\Programs\\Sylvarine\\Sylvarine.lnk"));
 }
 
@@ -145,14 +142,14 @@ TEST_F(ModesTest, SecondInstallProposesTheStoredDestinationAndRewritesTheLog) {
   EXPECT_EQ(Run(), 0);
   EXPECT_EQ(ui.proposed, "C:\\First\\");
   EXPECT_EQ(machine.FileContents("C:\\First\\uninst.inf"),
-            kLogOpening + "\r\n<DELETE><C:\\First\\help.htm>" + kLogEnd);
+            LogOpening() + "\r\n<DELETE><C:\\First\\help.htm>" + LogEnd());
 }
 
 TEST_F(ModesTest, InstallWithNoRecordsLogsOpeningThenEnd) {
   PutScript(MakeScript({}, "<COPYREP><help.htm><help.htm><NODEL><ENDSCRIPT>"));
   ui.typed = "C:\\Plain";
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(machine.FileContents("C:\\Plain\\uninst.inf"), kLogOpening + kLogEnd);
+  EXPECT_EQ(machine.FileContents("C:\\Plain\\uninst.inf"), LogOpening() + LogEnd());
 }
 
 TEST_F(ModesTest, MissingInstallerFileStopsAtTheUninstallerCopy) {

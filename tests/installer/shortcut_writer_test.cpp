@@ -2,22 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "tests/installer/golden_files.h"
 #include "tests/support/memory_machine.h"
 
 namespace {
-
-// A shortcut file checked into the test data, made once and compared by hand with
-// the published layout.
-std::string Golden(const std::string& name) {
-  const char* folder = std::getenv("SYLVARINE_TEST_DATA");
-  std::ifstream file(std::string(folder ? folder : ".") + "/installer/" + name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 // The shortcut to `target` (an existing file), written by the installer.
 std::string ShortcutTo(MemoryMachine& machine, const std::string& target) {
