@@ -42,10 +42,10 @@ sed -i "s/^<Sylvarine>/<${long//\\/\\\\}>/; s/<instal>/<rien>/" "$MEDIUM/setup.i
 start_in "$MEDIUM" ./setup
 wait_line "status: $long"
 wait_for 20 xdotool search --onlyvisible --name '^Corvane\.\.\.  For' || fail "no installer window"
-sleep 0.5
-import -window root "$E2E_TMP/long.png"
 white_in() { convert "$E2E_TMP/long.png" -crop "$1" +repage -format '%[fx:maxima.r > 0.9 && maxima.b > 0.9]' info:; }
-[[ $(white_in 400x60+312+354) == 1 ]] || fail "no status line"
+# The window is mapped before it is painted: wait for white in the status line's band.
+status_shown() { import -window root "$E2E_TMP/long.png" && [[ $(white_in 400x60+312+354) == 1 ]]; }
+wait_for 20 status_shown || fail "no status line"
 [[ $(white_in 6x60+0+354) == 0 && $(white_in 6x60+1018+354) == 0 ]] ||
   fail "the long status line runs past the window's edges"
 kill "$SETUP_PID"
