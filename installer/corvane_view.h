@@ -2,8 +2,8 @@
 // The installer's view: all installer state, the script, the modes.
 // The Qt shell forwards its first set-up, paints and timer ticks here.
 #include <array>
-#include <optional>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -55,7 +55,8 @@ class CCorvaneView {
   // to it is stored whole. Left empty, such a destination stays as given.
   void SetWorkingDirectory(std::string windowsPath) { workingDirectory_ = std::move(windowsPath); }
 
-  // firstPaint = 1, LoadScript, productTitle, statusText; ends the process without a script.
+  // firstPaint = 1, LoadScript, productTitle, statusText; the exit status when the
+  // process ends here (no usable script).
   [[nodiscard]] ProcessEnd OnInitialUpdate();
   void OnPainted();  // after every paint: the first one starts the start timer
   [[nodiscard]] ProcessEnd OnTimer(uint32_t timerId);
