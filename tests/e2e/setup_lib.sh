@@ -15,6 +15,15 @@ DESTINATION='C:\Program Files\Sylvarine\'
 DESTINATION_REG='C:\\Program Files\\Sylvarine\\'
 RUN_COUNT=0
 
+# A text's height in pixels as the window's layout states it: text_height Heading|Status|PlatformLine
+text_height() {
+  local height
+  height=$(sed -n "s/.*WindowText $1{\([0-9]*\),.*/\1/p" "$SYLVARINE_SOURCE/installer/installer_window_layout.h")
+  [[ -n "$height" ]] || fail "no height of $1 in the window's layout"
+  echo "$height"
+}
+STATUS_HEIGHT=$(text_height Status)
+
 # Rewrites one header entry of the medium's script: set_entry OLD NEW ("<OLD>" becomes "<NEW>").
 set_entry() {
   sed -i "s/<$1>/<$2>/" "$MEDIUM/setup.inf"

@@ -28,11 +28,14 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 import -window root "$E2E_TMP/screen.png"
 [[ $(pixel_at 100 $((HEIGHT - 100)) "$E2E_TMP/screen.png") == 0,128,0 ]] || fail "background is not green"
 white_in() { convert "$E2E_TMP/screen.png" -crop "$1" +repage -format '%[fx:maxima.r > 0.9 && maxima.b > 0.9]' info:; }
-[[ $(white_in 300x90+0+0) == 1 ]] || fail "no heading at the top left"
-[[ $(white_in 250x25+$((WIDTH - 250))+$((HEIGHT - 25))) == 1 ]] || fail "no platform line at the bottom right"
-[[ $(white_in 250x25+0+$((HEIGHT - 25))) == 0 ]] || fail "text where none belongs"
+heading=$(text_height Heading)
+platform=$(text_height PlatformLine)
+platform=$((platform + 5))
+[[ $(white_in 300x$((heading + 10))+0+0) == 1 ]] || fail "no heading at the top left"
+[[ $(white_in 250x$platform+$((WIDTH - 250))+$((HEIGHT - platform))) == 1 ]] || fail "no platform line at the bottom right"
+[[ $(white_in 250x$platform+0+$((HEIGHT - platform))) == 0 ]] || fail "text where none belongs"
 # Its last italic stroke stays inside the window: the last column is background only.
-edge=$(convert "$E2E_TMP/screen.png" -crop 1x25+$((X + WIDTH - 1))+$((Y + HEIGHT - 25)) +repage \
+edge=$(convert "$E2E_TMP/screen.png" -crop 1x$platform+$((X + WIDTH - 1))+$((Y + HEIGHT - platform)) +repage \
   -format '%[fx:minima.r == 0 && maxima.r == 0 ? 1 : 0]' info:)
 [[ $edge == 1 ]] || fail "the platform line runs past the right edge"
 press_in 'Corvane ...' ctrl+a

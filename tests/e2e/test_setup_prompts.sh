@@ -26,10 +26,11 @@ wait_line "message: Un fichier n'a pas été trouvé !"
 wait_for 20 xdotool search --onlyvisible --name '^Corvane\.\.\.$' || fail "no message box"
 box=$(xdotool search --onlyvisible --name '^Corvane\.\.\.$' | tail -1)
 eval "$(xdotool getwindowgeometry --shell "$box")"
-# The status line is 50 pixels high, centred on the 768-pixel screen.
-((Y + HEIGHT <= 384 - 25)) || fail "the message box (y $Y, height $HEIGHT) covers the status line"
+# The status line is centred on the 768-pixel screen.
+status_top=$((384 - STATUS_HEIGHT / 2))
+((Y + HEIGHT <= status_top)) || fail "the message box (y $Y, height $HEIGHT) covers the status line"
 import -window root "$E2E_TMP/missing.png"
-status_white=$(convert "$E2E_TMP/missing.png" -crop 400x50+312+359 +repage \
+status_white=$(convert "$E2E_TMP/missing.png" -crop 400x$STATUS_HEIGHT+312+$status_top +repage \
   -format '%[fx:maxima.r > 0.9 && maxima.b > 0.9]' info:)
 [[ $status_white == 1 ]] || fail "the status line is not visible beside the message box"
 press_in 'Corvane...' Return
@@ -44,9 +45,10 @@ wait_line "status: $long"
 wait_for 20 xdotool search --onlyvisible --name '^Corvane\.\.\.  For' || fail "no installer window"
 white_in() { convert "$E2E_TMP/long.png" -crop "$1" +repage -format '%[fx:maxima.r > 0.9 && maxima.b > 0.9]' info:; }
 # The window is mapped before it is painted: wait for white in the status line's band.
-status_shown() { import -window root "$E2E_TMP/long.png" && [[ $(white_in 400x60+312+354) == 1 ]]; }
+band_height=$((STATUS_HEIGHT + 10)) band_top=$((status_top - 5))
+status_shown() { import -window root "$E2E_TMP/long.png" && [[ $(white_in 400x$band_height+312+$band_top) == 1 ]]; }
 wait_for 20 status_shown || fail "no status line"
-[[ $(white_in 6x60+0+354) == 0 && $(white_in 6x60+1018+354) == 0 ]] ||
+[[ $(white_in 6x$band_height+0+$band_top) == 0 && $(white_in 6x$band_height+1018+$band_top) == 0 ]] ||
   fail "the long status line runs past the window's edges"
 kill "$SETUP_PID"
 wait_end
