@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "analyser/app/support/qpainter_surface.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "tools/osctool/inert_view_services.h"
 
 namespace {

@@ -13,16 +13,13 @@
 
 #include "analyser/app/compact_toolbar_style.h"
 #include "analyser/app/settings_commands.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "analyser/view/frame_placement.h"
 #include "analyser/view/menu_table.h"
 
 namespace {
 
 constexpr int kFrameSettleMs = 300;
-// The view's rows down to the start/stop prompt below the trace area: a tall window
-// manager's title bar may take the frame's height, but never these.
-constexpr int kViewMinimumHeight = 476;
 
 QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -1,5 +1,7 @@
 #include "analyser/app/qt_view_host.h"
 
+#include "analyser/state/application_title.h"
+
 #include <QMessageBox>
 #include <cstdio>
 
@@ -67,7 +69,7 @@ QString EntryPath(std::string_view section, std::string_view key) {
 }
 }  // namespace
 
-QSettingsProfile::QSettingsProfile() : settings_(QStringLiteral("Kelvory"), QStringLiteral("Sylvarine")) {}
+QSettingsProfile::QSettingsProfile() : settings_(QStringLiteral("Kelvory"), QString::fromLatin1(kApplicationTitle)) {}
 
 QSettingsProfile::QSettingsProfile(const QString& fileName)
     : settings_(fileName, QSettings::IniFormat) {}

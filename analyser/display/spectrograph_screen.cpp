@@ -2,7 +2,6 @@
 // anchored to the middle and the bottom of the client area.
 #include "analyser/display/display_parts.h"
 #include "analyser/display/drawing_surface.h"
-#include "analyser/view/sylvarine_view.h"
 
 namespace {
 
@@ -89,8 +88,7 @@ void DrawCurve(DrawingSurface& surface, const SpectrographLayout& layout, int32_
 
 }  // namespace
 
-void DrawSpectrograph(CSylvarineView& view, DrawingSurface& surface) {
-  ViewState& state = view.State();
+void DrawSpectrograph(ViewState& state, DrawingSurface& surface) {
   const int32_t height =
       state.outputTarget == OutputTarget::Printer ? kPrinterHeight : surface.ClientRect().bottom;
   const SpectrographLayout layout = LayoutFor(height);

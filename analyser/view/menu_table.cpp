@@ -1,6 +1,6 @@
 #include "analyser/view/menu_table.h"
 
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "analyser/display/display_parts.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "tests/analyser/display_view_fixture.h"
 
 namespace {
@@ -16,9 +16,9 @@ class PanelTest : public DisplayViewFixture {
  protected:
   void DrawPanel() {
     surface.Clear();
-    DrawPanelFrameAndModeBoxes(*view, surface);
-    DrawPanelTimeBaseRows(*view, surface);
-    DrawPanelRemainder(*view, surface);
+    DrawPanelFrameAndModeBoxes(State(), surface);
+    DrawPanelTimeBaseRows(State(), surface);
+    DrawPanelRemainder(State(), surface);
   }
   // Colour of the indicator drawn in the box at (x0, top), or -1 when none.
   int64_t IndicatorAt(int32_t x0, int32_t top) const {
@@ -169,7 +169,7 @@ TEST_F(PanelTest, AClickInTheTraceAreaStartsAStoppedMeasurementOnce) {
   EXPECT_EQ(timers.setCount, armings);
 
   surface.Clear();
-  DrawPanelRemainder(*view, surface);
+  DrawPanelRemainder(State(), surface);
   EXPECT_TRUE(HasText("Cliquez sur l'ecran avec le bouton DROIT pour arreter la mesure.", 15,
                       460));
 }

@@ -10,7 +10,7 @@
 #include "analyser/document/sylvarine_doc.h"
 #include "analyser/spectrum/analyse_spectrum.h"
 #include "analyser/spectrum/spectrum_commands.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "analyser/app/support/qpainter_surface.h"
 #include "analyser/app/support/snapshot_file.h"
 #include "analyser/capture/trigger_search.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"

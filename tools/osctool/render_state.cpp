@@ -1,6 +1,6 @@
 #include "tools/osctool/render_state.h"
 
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "analyser/app/support/snapshot_file.h"
 #include "analyser/spectrum/spectrum_commands.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
