@@ -26,6 +26,7 @@ void EnsureGuiApplication() {
 struct PaintedView {
   InertAnalyser analyser;
   QImage image{800, 600, QImage::Format_RGB32};
+  PainterCaches caches;  // kept across paints, as the window keeps them
 
   explicit PaintedView(int32_t displayFamily, int32_t scopeMode = ScopeMode::StereoOffset) {
     SampleBlock& block = analyser.document.Block();
@@ -50,7 +51,7 @@ struct PaintedView {
 
   void Paint() {
     QPainter painter(&image);
-    QPainterSurface surface(painter, QRect(0, 0, 800, 600));
+    QPainterSurface surface(painter, caches, QRect(0, 0, 800, 600));
     analyser.view.OnDraw(surface);
   }
 };

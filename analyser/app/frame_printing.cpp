@@ -20,7 +20,8 @@ bool PaintForPrinting(QPaintDevice& device, CSylvarineView& view) {
   if (!painter.begin(&device)) return false;  // an unwritable output file, a gone printer
   {
     // The surface draws what it still gathers (the last trace) when it goes: before end().
-    QPainterSurface surface(painter, QRect(0, 0, kPrinterPageWidth, kPrinterPageHeight));
+    PainterCaches caches;
+    QPainterSurface surface(painter, caches, QRect(0, 0, kPrinterPageWidth, kPrinterPageHeight));
     view.OnDraw(surface);
   }
   return painter.end();

@@ -52,4 +52,11 @@ void CSylvarineView::OnDestroy() {
 
 void CSylvarineView::OnDraw(DrawingSurface& surface) { PaintView(*state_, document_, surface); }
 
+void CSylvarineView::OnDrawWindow(DrawingSurface& surface) {
+  const int32_t target = state_->outputTarget;
+  state_->outputTarget = OutputTarget::Screen;
+  PaintView(*state_, document_, surface);
+  state_->outputTarget = target;
+}
+
 void CSylvarineView::AnalyseSpectrum(uint8_t channel) { AnalyseSpectrumOf(*state_, channel); }

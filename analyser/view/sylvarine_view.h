@@ -48,6 +48,9 @@ class CSylvarineView {
 
   // Display (sylvarine_view.cpp) and left clicks (view_clicks.cpp).
   void OnDraw(DrawingSurface& surface);
+  // The paint of the window itself, which is never the printer: while a print dialog is
+  // open (target Printer), an uncovered part of the window is painted at the screen's scale.
+  void OnDrawWindow(DrawingSurface& surface);
   void OnLButtonDown(Point client);
 
   // Spectrum analysis of one channel: 1 right, 2 left.

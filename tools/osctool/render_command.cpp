@@ -108,7 +108,8 @@ bool ParseSize(const QString& text, QSize& size) {
 void PaintOn(CSylvarineView& view, QPaintDevice& device, const QRect& client) {
   QPainter painter(&device);
   {
-    QPainterSurface surface(painter, client);
+    PainterCaches caches;
+    QPainterSurface surface(painter, caches, client);
     view.OnDraw(surface);
   }
   painter.end();
