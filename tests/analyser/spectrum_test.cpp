@@ -25,7 +25,7 @@ std::unique_ptr<ViewState> StartUpState() {
   return state;
 }
 
-// The worked triangle rises by `step` per sample (5 in the worked example).
+// The eight-sample triangle rising by `step` per sample (5 unless given).
 void FillTriangle(int32_t* samples, int count, int32_t step = 5) {
   for (int n = 0; n < count; ++n) samples[n] = kTriangle[n % 8] / 5 * step;
 }
@@ -65,7 +65,7 @@ TEST(SpectrumAnalysis, ConstantBlockHasNoPeriodAndTheIntegrationDecays) {
   EXPECT_EQ(state->spectrum.integratedSpectrum[0][31], 1);
 }
 
-TEST(SpectrumAnalysis, TriangleFillingEveryWorkingEntryGivesTheWorkedExample) {
+TEST(SpectrumAnalysis, TriangleOverEveryWorkingEntryFindsPeriodsOfEightSamples) {
   auto state = StartUpState();
   FillTriangle(state->samples.rightSamples, kSampleSlots);
 
@@ -168,7 +168,7 @@ TEST(SpectrumAnalysis, SignalBelowFourteenHertzFillingTheBlockContributesToNoBin
   EXPECT_EQ(NonZeroBins(state->spectrumWork.spectrumBins), std::vector<int>{});
 }
 
-// Inclusive period-length ranges of bins 4..65 as tabulated; {0, -1} is an empty range.
+// Inclusive period-length ranges of bins 4..65, from the bin boundaries; {0, -1} is an empty range.
 struct Range {
   int bin, lo, hi;
 };
@@ -187,7 +187,7 @@ constexpr Range kBinRanges[] = {
     {61, 4, 4},      {64, 3, 3},
 };
 
-TEST(SpectrumAnalysis, NoiseFoldsIntoTheTabulatedRangesThenFillsAndWeights) {
+TEST(SpectrumAnalysis, NoiseFoldsIntoTheBinRangesThenFillsAndWeights) {
   std::mt19937 random(7);
   std::uniform_int_distribution<int32_t> level(-127, 128);
   for (int block = 0; block < 4; ++block) {

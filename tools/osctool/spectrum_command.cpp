@@ -125,7 +125,8 @@ int RunSpectrumCommand(const QStringList& arguments) {
     analyser->view.AnalyseSpectrum(2);
   }
 
-  // Written by hand so that "integrated" comes first, as documented; QJsonObject sorts keys.
+  // Written by hand so that "integrated" comes first, as the manual page shows; QJsonObject
+  // sorts keys.
   const auto pair = [](const int32_t (&channels)[2][kSpectrumBins]) {
     return QJsonDocument(QJsonArray{ChannelArray(channels[0]), ChannelArray(channels[1])})
         .toJson(QJsonDocument::Compact);
