@@ -111,8 +111,8 @@ void CMainFrame::BuildMenus() {
         recentAnchor_->setVisible(false);  // the list itself stands where the table puts it
         break;
       case MenuItemKind::Command: {
-        QAction* action = CreateAction(item.commandId, item.text, item.checkable);
-        ShowCheckMark(action, item.initiallyChecked);
+        QAction* action = CreateAction(item.commandId, MenuText(item).c_str(), item.checkable);
+        ShowCheckMark(action, false);  // the view's state sets it once the menus are built
         parent->addAction(action);
         break;
       }
@@ -122,7 +122,7 @@ void CMainFrame::BuildMenus() {
     QAction* action = ActionFor(accelerator.commandId);
     if (action == nullptr) continue;
     const QKeySequence keys(QString::fromLatin1(accelerator.keys));
-    if (action->text().contains(QLatin1Char('\t'))) {
+    if (accelerator.namedInMenu) {
       action->setShortcut(keys);
       continue;
     }
