@@ -120,7 +120,8 @@ void BM_InstallThousandSmallAndOneLargeFile(benchmark::State& bench) {
   Medium medium;
   const QString previous = QDir::currentPath();
   QDir::setCurrent(medium.medium);
-  HostMachine machine(medium.root.path() + "/machine");
+  HostMachine machine((medium.root.path() + "/machine").toStdString());
+  if (!machine.Prepare()) std::abort();
   std::string message;
   for (auto _ : bench) {
     bench.PauseTiming();

@@ -35,16 +35,16 @@ cpu_of() {
 menu() { xdotool key --clearmodifiers "$@"; sleep 0.5; }
 
 play_signal 1000
+PLAYER_PID=${E2E_PIDS[-1]}
 start_analyser app.log
 wait_for_analyser_window
 sleep 3  # start-up work done
 cpu_of "stopped, never measured"
 
 click_view 270 220 1
+cpu_of "oscilloscope, Moyen"  # the initial refresh period
 menu alt+r r Return  # Réglages > Rafraîchissement > Rapide
 cpu_of "oscilloscope, Rapide"
-menu alt+r r Down Return  # Moyen
-cpu_of "oscilloscope, Moyen"
 menu alt+d s  # Mode > Spectrographe
 cpu_of "spectrograph"
 menu alt+d v  # Mode > V.U. Mètres (starts the measurement)
@@ -62,14 +62,15 @@ trace_shown() {
 measure_delay() {
   local label=$1 total=0 worst=0 tries=5 start seen ms
   for _ in $(seq $tries); do
-    kill "${E2E_PIDS[-1]}" 2>/dev/null || true  # the player of the current signal
+    kill "$PLAYER_PID" 2>/dev/null || true
     wait_for 20 bash -c "! (( \$(import -window root '$E2E_TMP/q.png' && convert '$E2E_TMP/q.png' -crop '490x80+$((WIN_X + 25))+$((VIEW_Y + 25))' +repage txt:- | grep -ci '#FF0000') > 20 ))" ||
       fail "the trace did not go flat"
     sleep "0.$((RANDOM % 9 + 1))"
     start=$(date +%s%N)
     paplay --latency-msec=20 -d testsink "$E2E_TMP/sine-1000.wav" &
+    PLAYER_PID=$!
     E2E_PIDS+=($!)
-    until trace_shown; do :; done
+    wait_for 20 trace_shown || fail "the sine did not show"
     seen=$(date +%s%N)
     ms=$(((seen - start) / 1000000))
     total=$((total + ms))

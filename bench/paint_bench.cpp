@@ -49,24 +49,31 @@ struct PaintedView {
     Paint();  // fonts and pens made once, as at the first paint of a run
   }
 
-  void Paint() {
+  // A paint of the whole view, or of the part a window repaint exposes.
+  void Paint(const QRect& exposed = QRect()) {
     QPainter painter(&image);
-    QPainterSurface surface(painter, caches, QRect(0, 0, 800, 600));
+    if (exposed.isValid()) painter.setClipRect(exposed);
+    QPainterSurface surface(painter, caches, QRect(0, 0, 800, 600), exposed);
     analyser.view.OnDraw(surface);
   }
 };
 
-void RunPaints(benchmark::State& run, int32_t family, int32_t mode = ScopeMode::StereoOffset) {
+void RunPaints(benchmark::State& run, int32_t family, int32_t mode = ScopeMode::StereoOffset,
+               const QRect& exposed = QRect()) {
   EnsureGuiApplication();
   auto view = std::make_unique<PaintedView>(family, mode);
   for (auto _ : run) {
-    view->Paint();
+    view->Paint(exposed);
     benchmark::DoNotOptimize(view->image.constBits());
   }
 }
 
 void BM_PaintOscilloscopeOffset(benchmark::State& run) {
   RunPaints(run, DisplayFamily::Oscilloscope);
+}
+// What a measurement repaints at every collect: the trace area.
+void BM_PaintOscilloscopeTraceArea(benchmark::State& run) {
+  RunPaints(run, DisplayFamily::Oscilloscope, ScopeMode::StereoOffset, QRect(20, 20, 500, 400));
 }
 void BM_PaintOscilloscopeLissajous(benchmark::State& run) {
   RunPaints(run, DisplayFamily::Oscilloscope, ScopeMode::Lissajous);
@@ -78,6 +85,7 @@ void BM_PaintSpectrograph(benchmark::State& run) { RunPaints(run, DisplayFamily:
 }  // namespace
 
 BENCHMARK(BM_PaintOscilloscopeOffset)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintOscilloscopeTraceArea)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintOscilloscopeLissajous)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintVuMeters)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintBargraphs)->Unit(benchmark::kMicrosecond);

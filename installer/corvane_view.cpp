@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/registry_hive.h"
+#include "platform/text_encoding.h"
 #include "platform/windows_path.h"
 
 // Only enclosing quotes are removed: cutting the first and last characters of a path
@@ -76,7 +78,48 @@ void CCorvaneView::OnTimer(uint32_t timerId) {
 
 void CCorvaneView::StartEndTimer(int exitStatus) {
   exitStatusAtEnd_ = exitStatus;
+  // Files are committed without waiting for the disk; the mode ends with one flush.
+  machine_.FlushWrites();
   timers_.SetTimer(InstallerTimer::End, InstallerTimer::PeriodMs);
+}
+
+void CCorvaneView::Refuse(const BilingualText& text) {
+  ShowMessage(Pick(text));
+  QuitInstaller();
+}
+
+// A NUL (which a script may hold) or a name the registry refuses would leave a product
+// that the removal list cannot name or whose destination cannot be found again.
+void CCorvaneView::CheckRegistryEntries() {
+  const std::string& product = Entry(0);
+  if (product.find('\0') != std::string::npos ||
+      !RegistryHive::CanHoldKey(std::string(UninstallKeyPrefix) + product))
+    Refuse(InstallerText::ProductNameUnusable);
+  const std::string& key = Entry(3);
+  if (key.find('\0') != std::string::npos || !RegistryHive::CanHoldKey(key))
+    Refuse(InstallerText::DestinationKeyUnusable);
+}
+
+// "DestinationPath" is read back into 300 bytes and the log's paths grow from the
+// destination: longer than 259 characters, the product could not be uninstalled.
+void CCorvaneView::CheckDestination() {
+  if (destinationDir_.find('\0') != std::string::npos) Refuse(InstallerText::DestinationHasNul);
+  if (Utf8ToCp1252(destinationDir_).size() > MaxDestinationChars)
+    Refuse(InstallerText::DestinationTooLong);
+}
+
+std::string CCorvaneView::WithMachineFault(std::string_view text) const {
+  std::string message(text);
+  const std::string fault = machine_.MachineFault();
+  if (!fault.empty()) message.append("\n").append(Pick(InstallerText::MachineFaultLead)).append(fault);
+  return message;
+}
+
+// Told once per fault: the shell folders are read four times from the same file.
+void CCorvaneView::TellMachineFault() {
+  const std::string fault = machine_.MachineFault();
+  if (fault.empty() || !toldFaults_.insert(fault).second) return;
+  ShowMessage(std::string(Pick(InstallerText::MachineFaultLead)) + fault);
 }
 
 void CCorvaneView::ShowStatus(std::string_view text) {
@@ -90,6 +133,7 @@ MessageAnswer CCorvaneView::ShowMessage(std::string_view text, MessageButtons bu
 
 void CCorvaneView::QuitInstaller() {
   ShowStatus(Pick(InstallerText::Quit));
+  machine_.FlushWrites();
   ui_.EndProcess(1);
   // The shell never returns from EndProcess; carrying on would run a run already abandoned.
   std::abort();

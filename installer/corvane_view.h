@@ -3,6 +3,7 @@
 // The Qt shell forwards its first set-up, paints and timer ticks here.
 #include <array>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,6 +29,8 @@ constexpr std::string_view ScriptFileName = "setup.inf";
 constexpr std::string_view UninstallKeyPrefix = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr std::string_view ShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+// The longest destination directory, its final "\" included, in single-byte characters.
+constexpr std::size_t MaxDestinationChars = 259;
 
 // The file the program's argument names, as a Windows path: one pair of enclosing
 // double quotes removed (the removal list starts the uninstaller with them), a host
@@ -109,6 +112,13 @@ class CCorvaneView {
   void DeleteListedFile(const std::string& path);
   void StartEndTimer(int exitStatus);
 
+  // Refusals before anything is written, and what the machine itself reports.
+  void CheckRegistryEntries();
+  void CheckDestination();
+  [[noreturn]] void Refuse(const BilingualText& text);
+  void TellMachineFault();
+  std::string WithMachineFault(std::string_view text) const;
+
   IMachine& machine_;
   IInstallerUi& ui_;
   ITimerService& timers_;
@@ -118,6 +128,7 @@ class CCorvaneView {
   std::string productTitle_;
   int32_t firstPaint_ = 0;
   int exitStatusAtEnd_ = 1;
+  std::set<std::string> toldFaults_;
 
   SetupScript::EntryTable entries_;
   std::string uninstallLog_;

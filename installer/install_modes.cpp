@@ -19,6 +19,7 @@ void EndWithSeparator(std::string& directory) {
 
 void CCorvaneView::DoInstall() {
   timers_.KillTimer(InstallerTimer::Start);
+  CheckRegistryEntries();
   destinationDir_ = ReadDestination();
   std::string answer = destinationDir_;
   const auto outcome = ui_.AskDestination(
@@ -31,6 +32,7 @@ void CCorvaneView::DoInstall() {
     destinationDir_ = Cp1252ToUtf8(Utf8ToCp1252(TypedPathToWindows(answer)));
   EndWithSeparator(destinationDir_);
   ResolveRelativeDestination();
+  CheckDestination();
   CreateOneDirectory(destinationDir_);
   WriteDestination();
   InstallAfterDestination(true);
@@ -51,11 +53,13 @@ void CCorvaneView::ResolveRelativeDestination() {
 
 void CCorvaneView::DoAutoInstall() {
   timers_.KillTimer(InstallerTimer::Start);
+  CheckRegistryEntries();
   destinationDir_ = ReadDestination();
   const bool hasDestination = !IsNoDestination(destinationDir_);
   if (hasDestination) {
     EndWithSeparator(destinationDir_);
     ResolveRelativeDestination();
+    CheckDestination();
     CreateOneDirectory(destinationDir_);
     WriteDestination();
   }

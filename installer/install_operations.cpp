@@ -28,14 +28,18 @@ std::string CCorvaneView::ReadDestination() {
   std::string stored;
   if (ReadFittingString(machine_, RegistryRoot::LocalMachine, Entry(3), DestinationValue, stored))
     return stored;
+  TellMachineFault();
   return TypedPathToWindows(Entry(4));
 }
 
 void CCorvaneView::WriteDestination() {
   ShowStatus(InstallerText::RegistryRootStatus);
-  // Nothing reported: the installation goes on without the value.
-  machine_.WriteRegistryString(RegistryRoot::LocalMachine, Entry(3), DestinationValue,
-                               destinationDir_);
+  // Without the value the product could never be uninstalled: stop before any copy.
+  if (!machine_.WriteRegistryString(RegistryRoot::LocalMachine, Entry(3), DestinationValue,
+                                    destinationDir_)) {
+    ShowMessage(WithMachineFault(Pick(InstallerText::DestinationNotStored)));
+    QuitInstaller();
+  }
 }
 
 void CCorvaneView::ReadShellFolders() {
@@ -49,8 +53,9 @@ void CCorvaneView::ReadShellFolders() {
                             {"Start Menu", &startMenuDir_}};
   for (const Folder& folder : folders) {
     folder.member->clear();
-    ReadFittingString(machine_, RegistryRoot::CurrentUser, ShellFoldersKey, folder.name,
-                      *folder.member);
+    if (!ReadFittingString(machine_, RegistryRoot::CurrentUser, ShellFoldersKey, folder.name,
+                           *folder.member))
+      TellMachineFault();
   }
 }
 

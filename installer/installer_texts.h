@@ -20,6 +20,11 @@ constexpr std::string_view DocumentNotOpenedStart = "Can't open ";
 constexpr std::string_view DocumentNotOpenedMiddle = " ! / Impossible d'ouvrir ";
 constexpr std::string_view DocumentNotOpenedEnd = " !";
 
+// The machine directory cannot be made or its registry cannot be used; the
+// machine's own words follow on the next line.
+constexpr std::string_view MachineUnusable =
+    "The machine directory cannot be used ! / Le répertoire de la machine est inutilisable !";
+
 constexpr BilingualText Quit{"Quitter...", "Exit..."};
 constexpr BilingualText ScriptError{"Erreur de script !", "Script error !"};
 
@@ -45,6 +50,30 @@ constexpr BilingualText UninstallInfoRegister{"Création des informations de dé
 constexpr BilingualText UninstallInfoLog{"Création des informations de désinstallation...",
                                          "Create uninstall informations..."};
 constexpr BilingualText LogNotCreated{"Impossible de créer un fichier !", "Can't create a file !"};
+
+// Refused before anything is written: what the registry or the 259 characters of a
+// destination cannot hold could never be uninstalled.
+constexpr BilingualText DestinationTooLong{
+    "Le répertoire de destination dépasse 259 caractères !",
+    "The destination directory is longer than 259 characters !"};
+constexpr BilingualText DestinationHasNul{
+    "Le répertoire de destination contient un caractère nul !",
+    "The destination directory contains a NUL character !"};
+constexpr BilingualText ProductNameUnusable{
+    "Le nom du produit ne peut pas être inscrit dans le registre !",
+    "The product name cannot be stored in the registry !"};
+constexpr BilingualText DestinationKeyUnusable{
+    "La clé de registre de la destination n'est pas valable !",
+    "The registry key of the destination is not valid !"};
+// A registry write that failed: without it the product could never be uninstalled.
+constexpr BilingualText DestinationNotStored{
+    "Le répertoire de destination n'a pas pu être inscrit dans le registre !",
+    "The destination directory could not be stored in the registry !"};
+constexpr BilingualText UninstallNotRegistered{
+    "Les informations de désinstallation n'ont pas pu être inscrites dans le registre !",
+    "The uninstall information could not be stored in the registry !"};
+// Leads the machine's own words when its registry or directory is at fault.
+constexpr BilingualText MachineFaultLead{"Problème de registre : ", "Registry problem: "};
 
 constexpr BilingualText InstalledSuffix{" installé .", " installed ."};
 constexpr BilingualText UninstallQuestionStart{"Etes-vous sur de vouloir supprimer ",

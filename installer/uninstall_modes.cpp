@@ -28,12 +28,21 @@ void CCorvaneView::RegisterUninstall() {
   const std::string command = "\"" + machine_.WindowsDirectory() + "\\" +
                               std::string(UninstallerFileName) + "\" \"" + destinationDir_ +
                               std::string(UninstallLogName) + "\"";
+  bool registered = true;
+  std::string registrationFailure;
   if (NamesOwnRemovalKey(Entry(0))) {
-    machine_.WriteRegistryString(RegistryRoot::LocalMachine, key, "UninstallString", command);
-    machine_.WriteRegistryString(RegistryRoot::LocalMachine, key, "DisplayName", Entry(0));
+    registered =
+        machine_.WriteRegistryString(RegistryRoot::LocalMachine, key, "UninstallString", command) &&
+        machine_.WriteRegistryString(RegistryRoot::LocalMachine, key, "DisplayName", Entry(0));
+    if (!registered) registrationFailure = WithMachineFault(Pick(InstallerText::UninstallNotRegistered));
   }
   uninstallLog_.append("\r\n<ENDSCRIPT>\r\n\r\n\r\n\r\n");
   WriteUninstallLog();
+  // The log is written all the same: with it the uninstaller can still be run by hand.
+  if (!registered) {
+    ShowMessage(registrationFailure);
+    QuitInstaller();
+  }
 }
 
 void CCorvaneView::WriteUninstallLog() {
@@ -55,7 +64,8 @@ void CCorvaneView::DoUninstall() {
   const std::string question = std::string(Pick(InstallerText::UninstallQuestionStart)) +
                                Entry(0) + std::string(Pick(InstallerText::UninstallQuestionEnd));
   if (ShowMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes) {
-    StartEndTimer(0);
+    // Nothing was removed: a caller must not take this for a done uninstall.
+    StartEndTimer(1);
     return;
   }
   ShowStatus(Pick(InstallerText::Uninstalling));
@@ -67,9 +77,11 @@ void CCorvaneView::DoUninstall() {
     return;
   }
   RunUninstallScript();
-  if (NamesOwnRemovalKey(Entry(0)))
-    machine_.DeleteRegistryKey(RegistryRoot::LocalMachine,
-                               std::string(UninstallKeyPrefix) + Entry(0));
+  // A key already gone is no fault; a registry that cannot be written is told.
+  if (NamesOwnRemovalKey(Entry(0)) &&
+      !machine_.DeleteRegistryKey(RegistryRoot::LocalMachine,
+                                  std::string(UninstallKeyPrefix) + Entry(0)))
+    TellMachineFault();
   DeleteListedFile(destinationDir_ + std::string(UninstallLogName));
   ShowStatus(Entry(0) + std::string(Pick(InstallerText::UninstalledSuffix)));
   StartEndTimer(0);
@@ -88,6 +100,7 @@ void CCorvaneView::DoUpdate() {
     ShowMessage(Pick(InstallerText::CannotUpdate));
     QuitInstaller();
   }
+  CheckDestination();
   ReadShellFolders();
   RunScript();
   ShowStatus(Entry(0) + std::string(Pick(InstallerText::UpdatedSuffix)));

@@ -50,4 +50,12 @@ class IMachine {
   virtual bool CloseFile(FileHandle file) = 0;
   // Gives `target` the executable permission bits of `source` (no-op where meaningless).
   virtual bool CopyExecutableMode(std::string_view source, std::string_view target) = 0;
+  // Makes every file committed so far durable on the disk.
+  virtual void FlushWrites() = 0;
+
+  // Why the last call failed when the machine itself is at fault (a damaged or
+  // unreadable registry file, a permission, a lock held by a program that hangs),
+  // in words for a person; empty after a success or an ordinary failure (a missing
+  // value, a missing file).
+  virtual std::string MachineFault() const = 0;
 };

@@ -4,21 +4,15 @@
 #include <utility>
 #include <vector>
 
+#include "platform/name_case.h"
+
 namespace {
 
-std::string LowerCase(std::string_view text) {
-  std::string result(text);
-  for (char& c : result)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return result;
-}
+std::string LowerCase(std::string_view text) { return AsciiLowerCase(text); }
+std::string UpperCase(std::string_view text) { return AsciiUpperCase(text); }
 
-std::string UpperCase(std::string_view text) {
-  std::string result(text);
-  for (char& c : result)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return result;
-}
+// The registry refuses longer key names.
+constexpr std::size_t kMaxKeyComponent = 255;
 
 bool HasLineBreakOrNul(std::string_view text) {
   return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
@@ -80,10 +74,17 @@ std::string_view TrimRight(std::string_view text) {
 }  // namespace
 
 RegistryHive::Value* RegistryHive::Key::Find(std::string_view valueName) {
-  const std::string lower = LowerCase(valueName);
-  for (Value& value : values)
-    if (LowerCase(value.name) == lower) return &value;
-  return nullptr;
+  auto found = byLowerName.find(LowerCase(valueName));
+  return found == byLowerName.end() ? nullptr : &values[found->second];
+}
+
+void RegistryHive::Key::Set(std::string_view valueName, std::string_view data) {
+  auto [slot, added] = byLowerName.try_emplace(LowerCase(valueName), values.size());
+  // Setting a value again keeps its place and the spelling of its name.
+  if (added)
+    values.push_back(Value{std::string(valueName), std::string(data)});
+  else
+    values[slot->second].data = std::string(data);
 }
 
 const RegistryHive::Value* RegistryHive::Key::Find(std::string_view valueName) const {
@@ -95,6 +96,19 @@ std::optional<std::string> RegistryHive::CanonicalKey(std::string_view key) {
   while (!key.empty() && key.back() == '\\') key.remove_suffix(1);
   if (HasLineBreakOrNul(key) || key.find("\\\\") != std::string_view::npos) return std::nullopt;
   return std::string(key);
+}
+
+bool RegistryHive::CanHoldKey(std::string_view key) {
+  auto canonical = CanonicalKey(key);
+  if (!canonical) return false;
+  std::size_t start = 0;
+  while (start <= canonical->size()) {
+    std::size_t cut = canonical->find('\\', start);
+    if (cut == std::string::npos) cut = canonical->size();
+    if (cut - start > kMaxKeyComponent) return false;
+    start = cut + 1;
+  }
+  return true;
 }
 
 // Each component keeps the spelling it was created with, whatever the spelling of
@@ -109,7 +123,7 @@ RegistryHive::Key& RegistryHive::EnsureKey(const std::string& canonical) {
     const std::string prefix = canonical.substr(0, cut);
     std::string name =
         start == 0 ? prefix : spelled + "\\" + canonical.substr(start, cut - start);
-    key = &keys_.try_emplace(LowerCase(prefix), Key{std::move(name), {}}).first->second;
+    key = &keys_.try_emplace(LowerCase(prefix), Key{std::move(name), {}, {}}).first->second;
     spelled = key->name;
     if (cut == canonical.size()) return *key;
     start = cut + 1;
@@ -129,13 +143,7 @@ bool RegistryHive::SetString(std::string_view key, std::string_view valueName,
   if (!canonical || valueName.find('\0') != std::string_view::npos ||
       value.find('\0') != std::string_view::npos)
     return false;
-  Key& entry = EnsureKey(*canonical);
-  if (Value* existing = entry.Find(valueName)) {
-    // Setting a value again keeps its place and the spelling of its name.
-    existing->data = std::string(value);
-    return true;
-  }
-  entry.values.push_back(Value{std::string(valueName), std::string(value)});
+  EnsureKey(*canonical).Set(valueName, value);
   return true;
 }
 
@@ -218,8 +226,7 @@ RegistryParseResult RegistryHive::Parse(std::string_view text, std::string_view 
   };
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   bool sawSignature = false;
-  std::string currentKey;
-  bool inKey = false;
+  Key* currentKey = nullptr;
   std::size_t lineNumber = 0;
   std::size_t start = 0;
   while (start <= text.size()) {
@@ -245,12 +252,10 @@ RegistryParseResult RegistryHive::Parse(std::string_view text, std::string_view 
       auto canonical = CanonicalKey(path);
       if (!canonical || (canonical->empty() && !path.empty()))
         return fail(lineNumber, "invalid key name");
-      result.hive.EnsureKey(*canonical);
-      currentKey = *canonical;
-      inKey = true;
+      currentKey = &result.hive.EnsureKey(*canonical);
       continue;
     }
-    if (!inKey) return fail(lineNumber, "a value comes before any key");
+    if (currentKey == nullptr) return fail(lineNumber, "a value comes before any key");
     std::size_t pos = 0;
     std::string name;
     std::string error;
@@ -266,7 +271,7 @@ RegistryParseResult RegistryHive::Parse(std::string_view text, std::string_view 
     if (!ReadQuoted(line, pos, data, error))
       return fail(lineNumber, "only string values are kept: " + error);
     if (pos != line.size()) return fail(lineNumber, "unexpected text after the value");
-    result.hive.SetString(currentKey, name, data);
+    currentKey->Set(name, data);
   }
   if (!sawSignature) return fail(lineNumber, "the file is empty, REGEDIT4 expected");
   result.ok = true;

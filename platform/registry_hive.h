@@ -22,6 +22,8 @@ class RegistryHive {
   // Removes the key with its subkeys; false when it does not exist.
   bool DeleteKey(std::string_view key);
   bool CreateKey(std::string_view key);
+  // Whether a key of this name can be created and kept in the text form.
+  static bool CanHoldKey(std::string_view key);
 
   // `rootName` is "HKEY_LOCAL_MACHINE" or "HKEY_CURRENT_USER". The text is laid out
   // as the registry editor exports it: CR LF line ends, each key followed by its
@@ -38,8 +40,10 @@ class RegistryHive {
   struct Key {
     std::string name;
     std::vector<Value> values;  // in the order they were first set, as the registry keeps them
+    std::map<std::string, std::size_t> byLowerName;  // index into values
     Value* Find(std::string_view valueName);
     const Value* Find(std::string_view valueName) const;
+    void Set(std::string_view valueName, std::string_view data);
   };
   static std::optional<std::string> CanonicalKey(std::string_view key);
   Key& EnsureKey(const std::string& canonical);

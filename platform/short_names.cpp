@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "platform/name_case.h"
 #include "platform/windows_path.h"
 
 namespace {
@@ -13,20 +14,12 @@ bool IsAllowed(char c) {
   return kPunctuation.find(c) != std::string_view::npos;
 }
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string UpperCase(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = Upper(c);
-  return result;
-}
-
 // The first `limit` allowed characters of `text`, in upper case.
 std::string AllowedPrefix(std::string_view text, std::size_t limit) {
   std::string result;
   for (char c : text) {
     if (result.size() == limit) break;
-    if (IsAllowed(c)) result += Upper(c);
+    if (IsAllowed(c)) result += AsciiUpper(c);
   }
   return result;
 }
@@ -68,12 +61,12 @@ bool IsValidShortName(std::string_view name) {
 }
 
 std::string ShortNameAmong(std::string_view longName, const std::vector<std::string>& siblings) {
-  if (IsValidShortName(longName)) return UpperCase(longName);
+  if (IsValidShortName(longName)) return AsciiUpperCase(longName);
   std::set<std::string> ordered(siblings.begin(), siblings.end());  // byte order
   ordered.emplace(longName);
   std::set<std::string> used;
   for (const auto& sibling : ordered)
-    if (IsValidShortName(sibling)) used.insert(UpperCase(sibling));
+    if (IsValidShortName(sibling)) used.insert(AsciiUpperCase(sibling));
   for (const auto& sibling : ordered) {
     if (IsValidShortName(sibling)) continue;
     std::string candidate;

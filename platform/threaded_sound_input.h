@@ -5,9 +5,9 @@
 // held across a stream call, so a sound library that hangs stalls the device's thread,
 // never the caller.
 //
-// The stream runs while a recording wants it: from an arm until its block is collected
-// (and briefly after, so that a fast cycle keeps one stream), otherwise it is stopped
-// and the device costs nothing.
+// The stream runs while a measurement wants it: from an arm until a little more than one
+// cycle after the last block was collected; otherwise it is stopped and the device costs
+// nothing.
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -27,8 +27,10 @@ class ThreadedSoundInput : public ISoundInput {
   static constexpr std::chrono::milliseconds kCloseDeadline{400};
   // How long the stream runs after an arm when no collect comes.
   static constexpr std::chrono::milliseconds kArmedRun{1500};
-  // How long it runs on after a full block was collected, for the next arm of a fast cycle.
-  static constexpr std::chrono::milliseconds kKeepAlive{200};
+  // How long it runs on after a full block was collected: longer than the longest pause of
+  // a measuring cycle (1000 ms), so that a measurement keeps one stream. Starting a stream
+  // costs a sound server more than running it.
+  static constexpr std::chrono::milliseconds kKeepAlive{1200};
   // How long the stream runs after opening to wake the sound server, if it stays silent.
   static constexpr std::chrono::milliseconds kWakeUpRun{3000};
   // The longest a stream read waits, so that a request is seen soon.

@@ -1,12 +1,8 @@
 #include "platform/windows_path.h"
 
-#include <cctype>
+#include "platform/name_case.h"
 
 namespace {
-
-char UpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 bool IsDriveLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -46,7 +42,7 @@ std::string TrimTrailingSlashes(std::string_view host) {
 WindowsPath ParseWindowsPath(std::string_view path) {
   WindowsPath parsed;
   if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':') {
-    parsed.drive = UpperAscii(path[0]);
+    parsed.drive = AsciiUpper(path[0]);
     parsed.rooted = true;  // no per-drive working directories: "C:x" is "C:\x"
     path.remove_prefix(2);
   } else {
@@ -77,8 +73,12 @@ std::string NormaliseWindowsPath(std::string_view path) {
 WindowsPath AbsoluteWindowsPath(std::string_view path, std::string_view workingDirectory) {
   WindowsPath parsed = ParseWindowsPath(path);
   if (parsed.drive != 0) return parsed;
+  if (parsed.rooted) {
+    // The machine's current drive is C:, wherever the process runs.
+    parsed.drive = kCurrentDrive;
+    return parsed;
+  }
   WindowsPath base = ParseWindowsPath(workingDirectory);
-  if (parsed.rooted) base.components.clear();
   base.rooted = true;
   for (auto& component : parsed.components) AppendComponent(base, std::move(component));
   return base;
@@ -94,7 +94,7 @@ std::string JoinWindowsPath(std::string_view directory, std::string_view name) {
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
   return true;
 }
 
@@ -110,8 +110,7 @@ std::string TypedPathToWindows(std::string_view text) {
 }
 
 std::optional<std::string> WindowsPathToHost(std::string_view windowsPath,
-                                             std::string_view machineDirectory,
-                                             std::string_view hostWorkingDirectory) {
+                                             std::string_view machineDirectory) {
   if (windowsPath.find('\0') != std::string_view::npos) return std::nullopt;
   if (windowsPath.size() >= 2 && IsWindowsSeparator(windowsPath[0]) &&
       IsWindowsSeparator(windowsPath[1]))
@@ -125,8 +124,7 @@ std::optional<std::string> WindowsPathToHost(std::string_view windowsPath,
     }
     return relative.empty() ? std::string(".") : relative;
   }
-  if (parsed.drive == 0)
-    parsed.drive = HostPathToWindows(hostWorkingDirectory, machineDirectory)[0];
+  if (parsed.drive == 0) parsed.drive = kCurrentDrive;
   std::string host;
   if (parsed.drive == 'C')
     host = TrimTrailingSlashes(machineDirectory) + "/drive_c";

@@ -21,7 +21,11 @@ WindowsPath ParseWindowsPath(std::string_view path);
 std::string FormatWindowsPath(const WindowsPath& path);
 // The same path with the drive letter in upper case and one "\" between components.
 std::string NormaliseWindowsPath(std::string_view path);
-// Resolves a relative or drive-rooted path against an absolute working directory.
+// The machine's current drive: a path rooted without a letter ("\x") is on it.
+constexpr char kCurrentDrive = 'C';
+
+// Resolves a relative path against an absolute working directory; a path rooted
+// without a letter is on the current drive.
 WindowsPath AbsoluteWindowsPath(std::string_view path, std::string_view workingDirectory);
 
 // `directory` + "\" + `name`, without doubling a separator already there.
@@ -35,10 +39,10 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 // ("/home/me/x") becomes its Z: form ("Z:\home\me\x"); anything else is kept.
 std::string TypedPathToWindows(std::string_view text);
 
-// Host form of a Windows path. `machineDirectory` and `hostWorkingDirectory` are
-// absolute host paths. Fails for drives other than C: and Z: and for network paths.
+// Host form of a Windows path, letter case as written. `machineDirectory` is an
+// absolute host path; a relative path stays relative. Fails for drives other than
+// C: and Z: and for network paths.
 std::optional<std::string> WindowsPathToHost(std::string_view windowsPath,
-                                             std::string_view machineDirectory,
-                                             std::string_view hostWorkingDirectory);
+                                             std::string_view machineDirectory);
 // Windows form of an absolute host path: C: inside the machine's drive_c/, Z: elsewhere.
 std::string HostPathToWindows(std::string_view hostPath, std::string_view machineDirectory);

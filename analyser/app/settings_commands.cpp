@@ -1,6 +1,8 @@
 #include "analyser/app/settings_commands.h"
 
 #include <QWidget>
+#include <set>
+#include <string>
 
 #include "analyser/app/desktop_html_handler.h"
 #include "analyser/app/preferences_dialog.h"
@@ -13,6 +15,10 @@
 
 namespace {
 
+// The machine the installer installs on; reading it creates nothing.
+constexpr std::string_view kMachineDirectoryName = "corvane-machine";
+constexpr char kMachineFaultLead[] = "Problème de registre : ";
+
 class MachineHostPaths : public IHostPaths {
  public:
   explicit MachineHostPaths(const HostMachine& machine) : machine_(machine) {}
@@ -24,8 +30,17 @@ class MachineHostPaths : public IHostPaths {
   const HostMachine& machine_;
 };
 
+// A damaged or unreadable registry file is told once per run, with its cause.
+void TellMachineFault(const HostMachine& machine, IMessageBox& messages) {
+  static std::set<std::string> told;
+  const std::string fault = machine.MachineFault();
+  if (fault.empty() || !told.insert(fault).second) return;
+  messages.ShowMessage(kMachineFaultLead + fault, kApplicationTitle, MessageIcon::Warning,
+                       MessageButtons::Ok, true);
+}
+
 void LaunchPage(QWidget* parent, const char* page) {
-  HostMachine machine;
+  HostMachine machine(HostMachine::DirectoryInDataHome(kMachineDirectoryName));
   MachineHostPaths hostPaths(machine);
   XdgHtmlHandler desktop;
   QtMessageBox messages;
@@ -33,6 +48,7 @@ void LaunchPage(QWidget* parent, const char* page) {
   ProgramStarter starter;
   PageLauncher launcher(PageLauncherServices{machine, hostPaths, desktop, messages, starter}, page);
   launcher.LaunchPage();
+  TellMachineFault(machine, messages);
 }
 
 }  // namespace

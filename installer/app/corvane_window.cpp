@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
@@ -41,21 +42,62 @@ Qt::Alignment AlignmentOf(InstallerWindow::TextPlacement placement) {
   return Qt::AlignCenter;
 }
 
-void DrawWindowText(QPainter& painter, const QRect& client, const InstallerWindow::WindowText& text,
-                    std::string_view content) {
-  QFont font = WindowTextFont(text);
-  QString line = FromUtf8(content);
+// The band of the client area a text's line occupies: the whole width, its font's height.
+QRect LineBand(const QRect& client, const InstallerWindow::WindowText& text) {
+  const int height = QFontMetrics(WindowTextFont(text)).height();
+  switch (text.placement) {
+    case InstallerWindow::TextPlacement::TopLeft:
+      return QRect(client.left(), client.top(), client.width(), height);
+    case InstallerWindow::TextPlacement::Centred:
+      return QRect(client.left(), client.center().y() - height / 2 - 1, client.width(), height + 2);
+    case InstallerWindow::TextPlacement::BottomRight:
+      return QRect(client.left(), client.bottom() - height + 1, client.width(), height);
+  }
+  return client;
+}
+
+// One text of the window as it is drawn: its font, its line and the rectangle it is
+// aligned in.
+struct LaidOutText {
+  QFont font;
+  QString line;
+  QRect area;
+  int flags = 0;
+  // The pixels the text covers.
+  QRect Bounds() const { return QFontMetrics(font).boundingRect(area, flags, line); }
+};
+
+LaidOutText LayOut(const QRect& client, const InstallerWindow::WindowText& text,
+                   std::string_view content) {
+  LaidOutText laid{WindowTextFont(text), FromUtf8(content), client,
+                   static_cast<int>(AlignmentOf(text.placement) | Qt::TextSingleLine)};
   // Room on each side: the script face's italic strokes reach past its advance.
   const int room = client.width() - 2 * (text.heightPx / 5);
   const int fitted = InstallerWindow::FittedTextHeight(
-      text.heightPx, QFontMetrics(font).horizontalAdvance(line), room);
+      text.heightPx, QFontMetrics(laid.font).horizontalAdvance(laid.line), room);
   if (fitted != text.heightPx) {
-    font.setPixelSize(fitted);
-    line = QFontMetrics(font).elidedText(line, Qt::ElideMiddle, room);
+    laid.font.setPixelSize(fitted);
+    laid.line = QFontMetrics(laid.font).elidedText(laid.line, Qt::ElideMiddle, room);
   }
-  painter.setFont(font);
-  painter.drawText(client, static_cast<int>(AlignmentOf(text.placement) | Qt::TextSingleLine),
-                   line);
+  if (text.placement == InstallerWindow::TextPlacement::BottomRight) {
+    // Aligned by its advance, the last italic stroke would hang past the right edge.
+    const QFontMetrics metrics(laid.font);
+    const int overhang =
+        metrics.boundingRect(laid.line).right() + 1 - metrics.horizontalAdvance(laid.line);
+    laid.area.setRight(laid.area.right() - std::max(0, overhang));
+  }
+  return laid;
+}
+
+// What a status line may cover: its bounds and the italic strokes past them.
+QRect StatusPixels(const LaidOutText& laid) {
+  const int slant = InstallerWindow::Status.heightPx / 5;
+  return laid.Bounds().adjusted(-slant, -2, slant, 2);
+}
+
+void DrawWindowText(QPainter& painter, const LaidOutText& text) {
+  painter.setFont(text.font);
+  painter.drawText(text.area, text.flags, text.line);
 }
 
 }  // namespace
@@ -119,24 +161,35 @@ void CorvaneWindow::moveEvent(QMoveEvent* event) {
   FitFrameToPlacement();
 }
 
-void CorvaneWindow::paintEvent(QPaintEvent*) {
+void CorvaneWindow::paintEvent(QPaintEvent* event) {
   {
     QPainter painter(this);
     const QRect client = rect();
-    painter.fillRect(client, ToQColor(InstallerWindow::Background));
+    painter.fillRect(event->rect(), ToQColor(InstallerWindow::Background));
     painter.setPen(ToQColor(InstallerWindow::TextColour));
     painter.setBackgroundMode(Qt::TransparentMode);
-    DrawWindowText(painter, client, InstallerWindow::Heading, InstallerWindow::HeadingText);
-    DrawWindowText(painter, client, InstallerWindow::Status, view_.StatusText());
-    DrawWindowText(painter, client, InstallerWindow::PlatformLine, InstallerWindow::PlatformText);
+    // Texts outside the area being painted cost nothing: a status paints one band.
+    const std::pair<const InstallerWindow::WindowText*, std::string_view> texts[] = {
+        {&InstallerWindow::Heading, InstallerWindow::HeadingText},
+        {&InstallerWindow::Status, view_.StatusText()},
+        {&InstallerWindow::PlatformLine, InstallerWindow::PlatformText}};
+    for (const auto& [text, content] : texts) {
+      if (!event->region().intersects(LineBand(client, *text))) continue;
+      const LaidOutText laid = LayOut(client, *text, content);
+      DrawWindowText(painter, laid);
+      if (text == &InstallerWindow::Status) statusBounds_ = StatusPixels(laid);
+    }
   }
   view_.OnPainted();
 }
 
 void CorvaneWindow::PaintNow() {
   LogLine("status", view_.StatusText());
-  // The run does not go back to the event loop between steps: paint now.
-  if (isVisible()) repaint();
+  // The run does not go back to the event loop between steps: paint now. Only the
+  // pixels of the old and the new status line change.
+  if (!isVisible()) return;
+  const QRect next = StatusPixels(LayOut(rect(), InstallerWindow::Status, view_.StatusText()));
+  repaint(statusBounds_.isNull() ? LineBand(rect(), InstallerWindow::Status) : statusBounds_ | next);
 }
 
 MessageAnswer CorvaneWindow::ShowMessageBox(std::string_view text, MessageButtons buttons) {

@@ -48,4 +48,5 @@ class CorvaneWindow : public QWidget, public IInstallerUi, public ITimerService 
   std::map<uint32_t, QBasicTimer> timers_;
   QRect placement_;    // the outer frame, in screen coordinates
   QSize decoration_;   // title bar and borders last allowed for
+  QRect statusBounds_;  // what the status line covers on the screen now
 };

@@ -12,6 +12,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "installer/corvane_view.h"
 #include "installer/installer_window_layout.h"
 
 namespace {
@@ -90,6 +91,7 @@ CDestinationDlg::CDestinationDlg(const QString& prompt, const QString& proposal,
   promptField->setGeometry(units.Box(DestinationDialog::Prompt));
 
   destination_ = new QLineEdit(proposal, this);
+  destination_->setMaxLength(static_cast<int>(MaxDestinationChars));
   destination_->setObjectName(ControlName(DestinationDialog::DestinationId));
   destination_->setGeometry(units.Box(DestinationDialog::Destination));
 

@@ -6,7 +6,8 @@
 void LogLine(std::string_view kind, std::string_view text) {
   std::string line(kind);
   line += ": ";
-  line += text;
+  // One line each: a message's second line (a cause) follows after a space.
+  for (char c : text) line += c == '\n' ? ' ' : c;
   line += '\n';
   std::fwrite(line.data(), 1, line.size(), stderr);
   std::fflush(stderr);

@@ -1,34 +1,41 @@
 #pragma once
-// The Windows machine on host files: one directory (by default
-// "$XDG_DATA_HOME/corvane-machine/") holds drive_c/ and the two registry hives.
-// "C:\" is <machine>/drive_c/, "Z:\" is the host root; relative paths are
-// relative to the process's working directory.
-#include <QString>
-#include <map>
+// The Windows machine on host files: one directory, named by the program that
+// uses it, holds drive_c/ and the two registry roots. "C:\" is <machine>/drive_c/,
+// "Z:\" is the host root; relative paths are relative to the working directory.
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "platform/linux/hive_store.h"
+#include "platform/linux/host_paths.h"
 #include "platform/machine.h"
 
-class QFileDevice;
-class RegistryHive;
+class OpenFiles;
+class ShellLinkMirror;
 
 class HostMachine : public IMachine {
  public:
-  // "<generic data location>/corvane-machine", which follows XDG_DATA_HOME.
-  static QString DefaultMachineDirectory();
+  // "<XDG data home>/<name>" (by default ~/.local/share/<name>).
+  static std::string DirectoryInDataHome(std::string_view name);
 
-  // Makes the machine directory on first use: drive_c\WINDOWS\SYSTEM and the
-  // four shell folders, created and registered for the current user.
-  explicit HostMachine(const QString& machineDirectory = DefaultMachineDirectory());
+  // Opens the machine without creating anything: reading never creates.
+  explicit HostMachine(const std::string& machineDirectory);
   ~HostMachine() override;
   HostMachine(const HostMachine&) = delete;
   HostMachine& operator=(const HostMachine&) = delete;
 
-  bool IsReady() const { return ready_; }
-  const QString& MachineDirectory() const { return machineDirectory_; }
-  // Host form (UTF-8) of a Windows path; nothing for drives other than C: and Z:.
+  // Makes whatever is missing, under the lock: the directory, C:\Program Files,
+  // C:\WINDOWS\SYSTEM, the four shell folders and their registration, both registry
+  // files. False, with MachineFault(), when the machine cannot be used.
+  bool Prepare();
+  // Shortcuts written into the shell folders also appear on the desktop (and go
+  // with them); `machineName` keeps this machine's entries apart from others'.
+  void MirrorShellLinksOnDesktop(std::string machineName);
+
+  const std::string& MachineDirectory() const { return paths_.MachineDirectory(); }
+  // Host form of a Windows path, existing names as spelled on the disk; nothing for
+  // drives other than C: and Z:.
   std::optional<std::string> ToHostPath(std::string_view windowsPath) const;
   // Windows form of a host path; an absolute one becomes C: or Z:, a relative one stays relative.
   std::string ToWindowsPath(std::string_view hostPath) const;
@@ -53,18 +60,13 @@ class HostMachine : public IMachine {
   bool WriteFile(FileHandle file, const uint8_t* data, std::size_t size) override;
   bool CloseFile(FileHandle file) override;
   bool CopyExecutableMode(std::string_view source, std::string_view target) override;
+  void FlushWrites() override;
+  std::string MachineFault() const override { return fault_; }
 
  private:
-  struct OpenFile;
-  std::optional<QString> HostPath(std::string_view windowsPath) const;
-  QString HivePath(RegistryRoot root) const;
-  bool LoadHive(RegistryRoot root, RegistryHive& hive) const;
-  template <typename Change>
-  bool ChangeHive(RegistryRoot root, Change change);
-  bool CreateOnFirstUse();
-
-  QString machineDirectory_;
-  bool ready_ = false;
-  std::map<FileHandle, std::unique_ptr<OpenFile>> files_;
-  FileHandle nextHandle_ = 1;
+  HostPaths paths_;
+  HiveStore hives_;
+  std::unique_ptr<OpenFiles> files_;
+  std::unique_ptr<ShellLinkMirror> mirror_;
+  std::string fault_;
 };

@@ -38,7 +38,7 @@ TEST(BrowserFromOpenCommand, APathWithoutDriveLetterIsKeptWhole) {
 class FixedHostPaths : public IHostPaths {
  public:
   std::optional<std::string> ToHostPath(std::string_view windowsPath) override {
-    return WindowsPathToHost(windowsPath, "/machine", "/cwd");
+    return WindowsPathToHost(windowsPath, "/machine");
   }
 };
 

@@ -9,7 +9,10 @@ cp -a "$MEDIUM_SOURCE" "$MEDIUM"
 MACHINE="$XDG_DATA_HOME/corvane-machine"
 DRIVE_C="$MACHINE/drive_c"
 HKLM="$MACHINE/HKEY_LOCAL_MACHINE.reg"
-INSTALLED="$DRIVE_C/Sylvarine"
+INSTALLED="$DRIVE_C/Program Files/Sylvarine"
+# The medium's default destination, as the status lines show it and as the .reg file holds it.
+DESTINATION='C:\Program Files\Sylvarine\'
+DESTINATION_REG='C:\\Program Files\\Sylvarine\\'
 RUN_COUNT=0
 
 # Rewrites one header entry of the medium's script: set_entry OLD NEW ("<OLD>" becomes "<NEW>").

@@ -22,7 +22,7 @@ grep -qx "osctool: Impossible d'ouvrir l'interface audio! Soit celle-ci n'est pa
 no_capture "missing folder" nowhere/a.osc "$OSCTOOL" capture nowhere/a.osc
 no_capture "bad count" c.osc "$OSCTOOL" capture c.osc --count 0
 
-start_pulseaudio
+start_sound_server pulseaudio
 # A steady sine, playing before the capture starts.
 play_signal 1000
 wait_for 20 bash -c '[[ -n $(pactl list short sink-inputs) ]]' || fail "the sine does not play"
@@ -49,4 +49,19 @@ done
   fail "capture --count 2 wrote: $(ls many*)"
 "$OSCTOOL" measure many-0002.osc | jq -e '(.channels.left.frequency.value - 1000 | fabs) < 10' >/dev/null ||
   fail "the second numbered snapshot is not the sine"
+
+# PipeWire, the desktop's default server: through its PulseAudio service, then through
+# ALSA's own PipeWire plugin.
+kill_sound_server
+rm -f "$XDG_RUNTIME_DIR/pulse/native"
+start_sound_server pipewire
+play_signal 1000
+wait_for_playing
+for path in pulse-plugin pipewire-plugin; do
+  [[ $path == pipewire-plugin ]] && use_pipewire_alsa_plugin
+  "$OSCTOOL" capture "$path.osc" >/dev/null 2>err.txt || fail "$path: capture failed: $(cat err.txt)"
+  "$OSCTOOL" measure "$path.osc" |
+    jq -e '[.channels.right, .channels.left] | all((.frequency.value - 1000 | fabs) < 10)' >/dev/null ||
+    fail "$path: the capture is not the sine"
+done
 echo PASS

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # An automatic install needs no answer: every file, link, log and registration is
-# in place, the statuses come in order, and the installed analyser starts.
+# in place, the statuses come in order, and the installed analyser starts. Each
+# status repaints only the status line: the last one shows exactly as a window that
+# painted it whole shows it.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 source "$SYLVARINE_SOURCE/tests/e2e/setup_lib.sh"
 start_xvfb
 set_entry instal autoinstal
 
-run_quiet "$MEDIUM" ./setup
+start_in "$MEDIUM" ./setup
+wait_line 'status: Sylvarine installé .'
+import -window root "$E2E_TMP/final.png"
+wait_end
 expect_status 0
 
 expected_statuses="Sylvarine
@@ -37,26 +42,43 @@ zeros() { head -c "$1" /dev/zero; }
 {
   printf '\x4c\0\0\0\x01\x14\x02\0\0\0\0\0\xc0\0\0\0\0\0\0\x46\x0b\0\0\0\x20\0\0\0'
   zeros 48
-  printf '\x71\0\x14\0\x1f\x0f\xe0\x4f\xd0\x20\xea\x3a\x69\x10\xa2\xd8\x08\0\x2b\x30\x30\x9d'
+  printf '\x96\0\x14\0\x1f\x0f\xe0\x4f\xd0\x20\xea\x3a\x69\x10\xa2\xd8\x08\0\x2b\x30\x30\x9d'
   printf '\x19\0\x23C:\\\0'
   zeros 18
+  printf '\x25\0\x31\0'; zeros 10; printf 'Program Files\0PROGRA~1\0'
   printf '\x21\0\x31\0'; zeros 10; printf 'Sylvarine\0SYLVAR~1\0'
   printf '\x21\0\x31\0'; zeros 10; printf 'sylvarine\0SYLVAR~1\0'
   zeros 50
 } >"$E2E_TMP/expected.lnk"
 cmp "$E2E_TMP/expected.lnk" "$DRIVE_C/WINDOWS/Desktop/Sylvarine.lnk" || fail "desktop link bytes differ"
 
-hklm_has '"DestinationPath"="C:\\Sylvarine\\"' || fail "no DestinationPath"
-hklm_has '"UninstallString"="\"C:\\WINDOWS\\CRVunins.exe\" \"C:\\Sylvarine\\uninst.inf\""' ||
+hklm_has "\"DestinationPath\"=\"$DESTINATION_REG\"" || fail "no DestinationPath"
+hklm_has "\"UninstallString\"=\"\\\"C:\\\\WINDOWS\\\\CRVunins.exe\\\" \\\"${DESTINATION_REG}uninst.inf\\\"\"" ||
   fail "no UninstallString"
 hklm_has '"DisplayName"="Sylvarine"' || fail "no DisplayName"
 
 log=$(tr -d '\r' <"$INSTALLED/uninst.inf")
-for path in 'C:\Sylvarine\sylvarine' 'C:\Sylvarine\help.htm' 'C:\Sylvarine\connect.htm' \
+for path in "${DESTINATION}sylvarine" "${DESTINATION}help.htm" "${DESTINATION}connect.htm" \
   'C:\WINDOWS\Start Menu\Programs\Sylvarine\Sylvarine.lnk' 'C:\WINDOWS\Desktop\Sylvarine.lnk'; do
   grep -qxF "<DELETE><$path>" <<<"$log" || fail "uninst.inf does not record $path"
 done
 grep -qF 'CRVunins' <<<"$log" && fail "the uninstaller must not be recorded for removal"
+
+# The same text as the first status of a window painted whole (an unknown mode keeps it up).
+reference="$E2E_TMP/reference"
+cp -a "$MEDIUM" "$reference"
+# The script is Windows-1252: "é" is the byte E9.
+sed -i "s/^<Sylvarine>/<Sylvarine install$(printf '\xe9') .>/; s/<autoinstal>/<rien>/" "$reference/setup.inf"
+start_in "$reference" ./setup
+wait_line 'status: Sylvarine installé .'
+wait_for 20 xdotool search --onlyvisible --name '^Corvane\.\.\.  For' || fail "no reference window"
+window=$(xdotool search --onlyvisible --name '^Corvane\.\.\.  For' | head -1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root "$E2E_TMP/whole.png"
+kill "$SETUP_PID"
+band="${WIDTH}x120+$X+$((Y + HEIGHT / 2 - 60))"
+[[ $(compare -metric AE -crop "$band" "$E2E_TMP/final.png" "$E2E_TMP/whole.png" null: 2>&1) == 0 ]] ||
+  fail "the last status line differs from a whole paint of it"
 
 # The installed analyser starts and runs (ended by us, or ending on its own without fault).
 analyser_status=0

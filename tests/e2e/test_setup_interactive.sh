@@ -8,16 +8,16 @@ start_xvfb
 
 # Cancel abandons before anything is written.
 start_in "$MEDIUM" ./setup
-wait_line 'destination: C:\Sylvarine\'
+wait_line "destination: $DESTINATION"
 press_in 'Corvane ...' Escape
 wait_end
 expect_status 1
 statuses | tail -1 | grep -qxF 'Quitter...' || fail "Cancel did not quit"
-[[ ! -e "$DRIVE_C/Sylvarine" ]] || fail "Cancel created the destination"
+[[ ! -e "$INSTALLED" ]] || fail "Cancel created the destination"
 hklm_has 'DestinationPath' && fail "Cancel stored a destination"
 
 start_in "$MEDIUM" ./setup
-wait_line 'destination: C:\Sylvarine\'
+wait_line "destination: $DESTINATION"
 # The window: its title, at the top-left corner, green, white texts in its corners.
 wait_for 20 xdotool search --onlyvisible --name '^Corvane\.\.\.  For Windows 95/98/NT/2000/Millenium$' ||
   fail "no installer window with its title"
@@ -31,6 +31,10 @@ white_in() { convert "$E2E_TMP/screen.png" -crop "$1" +repage -format '%[fx:maxi
 [[ $(white_in 300x90+0+0) == 1 ]] || fail "no heading at the top left"
 [[ $(white_in 250x25+$((WIDTH - 250))+$((HEIGHT - 25))) == 1 ]] || fail "no platform line at the bottom right"
 [[ $(white_in 250x25+0+$((HEIGHT - 25))) == 0 ]] || fail "text where none belongs"
+# Its last italic stroke stays inside the window: the last column is background only.
+edge=$(convert "$E2E_TMP/screen.png" -crop 1x25+$((X + WIDTH - 1))+$((Y + HEIGHT - 25)) +repage \
+  -format '%[fx:minima.r == 0 && maxima.r == 0 ? 1 : 0]' info:)
+[[ $edge == 1 ]] || fail "the platform line runs past the right edge"
 press_in 'Corvane ...' ctrl+a
 xdotool type --delay 30 'C:\Essai'
 xdotool key Return
@@ -38,7 +42,7 @@ wait_end
 expect_status 0
 hklm_has '"DestinationPath"="C:\\Essai\\"' || fail "typed destination not stored with its final \\"
 [[ -f "$DRIVE_C/Essai/sylvarine" && -f "$DRIVE_C/Essai/uninst.inf" ]] || fail "nothing installed in C:\\Essai"
-[[ ! -e "$DRIVE_C/Sylvarine" ]] || fail "the proposal was used instead of the answer"
+[[ ! -e "$INSTALLED" ]] || fail "the proposal was used instead of the answer"
 
 start_in "$MEDIUM" ./setup
 wait_line 'destination: C:\Essai\'

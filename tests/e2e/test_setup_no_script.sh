@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Without "setup.inf" in the working directory or at the argument's path, the
-# installer says so in both languages, shows "Exit..." and ends with status 1.
+# installer says so in both languages, shows "Exit..." and ends with status 1; so
+# does a machine directory that cannot be made.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 source "$SYLVARINE_SOURCE/tests/e2e/setup_lib.sh"
 start_xvfb
@@ -27,4 +28,13 @@ press_in 'Corvane...' Return
 wait_end
 expect_status 1
 [[ -z "$(statuses)" ]] || fail "statuses shown although the program ended at start-up"
+
+# A machine directory that cannot be made is told, with its cause, before anything else.
+blocked="$E2E_TMP/blocked"
+: >"$blocked"
+XDG_DATA_HOME="$blocked" start_in "$MEDIUM" ./setup
+wait_line "message: The machine directory cannot be used ! / Le répertoire de la machine est inutilisable ! $blocked/corvane-machine: Not a directory"
+press_in 'Corvane...' Return
+wait_end
+expect_status 1
 echo PASS

@@ -9,7 +9,7 @@ start_xvfb
 
 # Tab from the field to OK, then to Cancel; Return presses the focused button.
 start_in "$MEDIUM" ./setup
-wait_line 'destination: C:\Sylvarine\'
+wait_line "destination: $DESTINATION"
 press_in 'Corvane ...' Tab Tab Return
 wait_end
 expect_status 1
@@ -20,7 +20,7 @@ hklm_has 'DestinationPath' && fail "Return on Cancel stored a destination"
 # A missing file: the box stands above the status line that names the file.
 rm "$MEDIUM/help.htm"
 start_in "$MEDIUM" ./setup
-wait_line 'destination: C:\Sylvarine\'
+wait_line "destination: $DESTINATION"
 press_in 'Corvane ...' Return
 wait_line "message: Un fichier n'a pas été trouvé !"
 wait_for 20 xdotool search --onlyvisible --name '^Corvane\.\.\.$' || fail "no message box"
@@ -55,7 +55,7 @@ wait_end
 # the removal list starts the uninstaller from elsewhere.
 cp "$MEDIUM_SOURCE/setup.inf" "$MEDIUM_SOURCE/help.htm" "$MEDIUM/"
 start_in "$MEDIUM" ./setup
-wait_line 'destination: C:\Sylvarine\'
+wait_line "destination: $DESTINATION"
 press_in 'Corvane ...' ctrl+a
 xdotool type --delay 30 'Relatif'
 xdotool key Return

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The registered uninstaller, started on the log as the removal list names it:
-# No removes nothing, Yes removes every recorded file, the log and the registration.
+# No removes nothing (and ends as no success), Yes removes every recorded file, the log and the registration.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 source "$SYLVARINE_SOURCE/tests/e2e/setup_lib.sh"
 start_xvfb
@@ -8,9 +8,9 @@ set_entry instal autoinstal
 run_quiet "$MEDIUM" ./setup
 expect_status 0
 
-# "C:\WINDOWS\CRVunins.exe" "C:\Sylvarine\uninst.inf", as the registry holds it.
+# "C:\WINDOWS\CRVunins.exe" "C:\Program Files\Sylvarine\uninst.inf", as the registry holds it.
 command=$(tr -d '\r' <"$HKLM" | sed -n 's/^"UninstallString"="\(.*\)"$/\1/p' | sed 's/\\\\/\\/g; s/\\"/"/g')
-[[ "$command" == '"C:\WINDOWS\CRVunins.exe" "C:\Sylvarine\uninst.inf"' ]] ||
+[[ "$command" == "\"C:\\WINDOWS\\CRVunins.exe\" \"${DESTINATION}uninst.inf\"" ]] ||
   fail "unexpected UninstallString: $command"
 log_argument=${command#*\" \"}
 log_argument=${log_argument%\"}
@@ -27,7 +27,7 @@ start_in "$elsewhere" "$uninstaller" "$log_argument"
 wait_line 'message: Etes-vous sur de vouloir supprimer Sylvarine de votre ordinateur ?'
 press_in 'Corvane...' Escape
 wait_end
-expect_status 0
+expect_status 1  # nothing was uninstalled
 for file in "${recorded[@]}" "$INSTALLED/uninst.inf"; do
   [[ -f "$file" ]] || fail "No removed $file"
 done
@@ -43,9 +43,9 @@ for file in "${recorded[@]}" "$INSTALLED/uninst.inf"; do
 done
 hklm_has 'CurrentVersion\Uninstall\Sylvarine]' && fail "Yes left the registration"
 hklm_has '"UninstallString"' && fail "Yes left the UninstallString"
-statuses | grep -qxF 'C:\Sylvarine\sylvarine' || fail "no status for a deleted file"
+statuses | grep -qxF "${DESTINATION}sylvarine" || fail "no status for a deleted file"
 statuses | tail -1 | grep -qxF 'Sylvarine désinstallé.' || fail "no final status"
 # What is never recorded stays.
 [[ -d "$INSTALLED" && -f "$uninstaller" ]] || fail "directories and the uninstaller must stay"
-hklm_has '"DestinationPath"="C:\\Sylvarine\\"' || fail "DestinationPath must stay"
+hklm_has "\"DestinationPath\"=\"$DESTINATION_REG\"" || fail "DestinationPath must stay"
 echo PASS

@@ -1,4 +1,6 @@
 // Copies, the runtime rewrite, the private runtime files and the registry reads.
+#include <algorithm>
+
 #include "installer/piece_copy.h"
 #include "installer/runtime_patch.h"
 #include "tests/installer/installer_fixture.h"
@@ -217,14 +219,15 @@ TEST_F(InstallerTest, RegistryValueTooLongForItsBufferCountsAsMissing) {
   const std::string key = "Software\\Kelvory\\Sylvarine\\SetupInfo";
   machine.localMachine.SetString(key, "DestinationPath", "C:\\" + std::string(296, 'd'));
   machine.AddFile("a.txt", "A");
-  PutScript(MakeScript(AutoInstall(), "<COPYREP><a.txt><a.txt><NODEL><ENDSCRIPT>"));
+  PutScript(MakeScript(ScriptHeader{}, "<COPYREP><a.txt><a.txt><NODEL><ENDSCRIPT>"));
+  ui.typed = "C:\\Short";
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(view->DestinationDir(), "C:\\" + std::string(296, 'd') + "\\") << "299 bytes fit";
+  EXPECT_EQ(ui.proposed, "C:\\" + std::string(296, 'd')) << "299 bytes fit";
 
   machine.localMachine.SetString(key, "DestinationPath", "C:\\" + std::string(297, 'd'));
   EXPECT_EQ(Run(), 0);
-  EXPECT_EQ(view->DestinationDir(), "C:\\Sylvarine\\");
-  EXPECT_EQ(Value(RegistryRoot::LocalMachine, key, "DestinationPath"), "C:\\Sylvarine\\");
+  EXPECT_EQ(ui.proposed, "C:\\Sylvarine");
+  EXPECT_EQ(Value(RegistryRoot::LocalMachine, key, "DestinationPath"), "C:\\Short\\");
 }
 
 TEST_F(InstallerTest, UnreadableShellFoldersPutTheGroupAtTheDriveRoot) {
@@ -233,5 +236,119 @@ TEST_F(InstallerTest, UnreadableShellFoldersPutTheGroupAtTheDriveRoot) {
   machine.AddFile("setup", "installer");
   PutScript(MakeScript(AutoInstall(), "<CREATEGROUPE><Grp><ENDSCRIPT>"));
   EXPECT_EQ(Run(), 0);
-  EXPECT_TRUE(machine.HasDirectory("Z:\\Grp"));
+  // The root of the current drive, C:, never the host's root.
+  EXPECT_TRUE(machine.HasDirectory("C:\\Grp"));
+  EXPECT_FALSE(machine.HasDirectory("Z:\\Grp"));
+}
+
+TEST_F(InstallerTest, DamagedUserRegistryIsToldOnceAndTheLinksStayOnTheMachine) {
+  machine.AddFile("a.txt", "A");
+  const std::string fault = "HKEY_CURRENT_USER.reg, line 3: a quoted string was expected";
+  machine.registryFaults[RegistryRoot::CurrentUser] = fault;
+  PutScript(MakeScript(AutoInstall(), "<COPYREP><a.txt><a.txt><NODEL>"
+                                      "<CREATEDESKTOPLINK><A><a.txt><DEL><ENDSCRIPT>"));
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{"Registry problem: " + fault}));
+  // An empty folder puts the link at the root of the current drive.
+  EXPECT_TRUE(machine.HasFile("C:\\A.lnk"));
+}
+
+TEST_F(InstallerTest, UnwritableDestinationValueStopsBeforeAnyCopy) {
+  machine.AddFile("a.txt", "A");
+  const std::string fault = "HKEY_LOCAL_MACHINE.reg: Permission denied";
+  machine.registryFaults[RegistryRoot::LocalMachine] = fault;
+  PutScript(MakeScript(AutoInstall(), "<COPYREP><a.txt><a.txt><DEL><ENDSCRIPT>"));
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(ui.messages,
+            (std::vector<std::string>{"Registry problem: " + fault,
+                                      "The destination directory could not be stored in the "
+                                      "registry !\nRegistry problem: " + fault}));
+  EXPECT_EQ(ui.statuses.back(), "Exit...");
+  EXPECT_FALSE(machine.HasFile("C:\\Sylvarine\\a.txt"));
+}
+
+TEST_F(InstallerTest, UnwritableRemovalEntryWritesTheLogAndEndsAsAFailure) {
+  machine.AddFile("a.txt", "A");
+  machine.refusedKeys.insert("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Sylvarine");
+  PutScript(MakeScript(AutoInstall(), "<COPYREP><a.txt><a.txt><DEL><ENDSCRIPT>"));
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                             "The uninstall information could not be stored in the registry !\n"
+                             "Registry problem: registry.lock: held by another program"}));
+  EXPECT_TRUE(machine.HasFile("C:\\Sylvarine\\uninst.inf"));
+  EXPECT_EQ(ui.statuses.back(), "Exit...");
+  EXPECT_GE(machine.flushes, 1) << "what was written is flushed before the end";
+}
+
+TEST_F(InstallerTest, EntriesTheRegistryCannotHoldAreRefusedBeforeAnythingIsWritten) {
+  machine.AddFile("a.txt", "A");
+  struct Case {
+    std::string product;
+    std::string key;
+    std::string message;
+  };
+  const std::string nul(1, '\0');
+  const Case cases[] = {
+      {"Sylv" + nul + "arine", "Software\\K", "The product name cannot be stored in the registry !"},
+      {std::string(300, 'p'), "Software\\K", "The product name cannot be stored in the registry !"},
+      {"Sylvarine", "Software\\K" + nul, "The registry key of the destination is not valid !"},
+      {"Sylvarine", "Software\\\\K", "The registry key of the destination is not valid !"},
+  };
+  for (const Case& c : cases) {
+    for (const char* mode : {"instal", "autoinstal"}) {
+      ScriptHeader h;
+      h.mode = mode;
+      h.product = c.product;
+      h.key = c.key;
+      PutScript(MakeScript(h, "<COPYREP><a.txt><a.txt><DEL><ENDSCRIPT>"));
+      ui.messages.clear();
+      ui.events.clear();
+      EXPECT_EQ(Run(), 1) << mode;
+      EXPECT_EQ(ui.messages, (std::vector<std::string>{c.message})) << mode;
+      EXPECT_EQ(std::count(ui.events.begin(), ui.events.end(), "ask"), 0) << "refused before the prompt";
+      EXPECT_FALSE(machine.HasDirectory("C:\\Sylvarine"));
+      EXPECT_EQ(machine.localMachine.Serialise("HKEY_LOCAL_MACHINE"), "REGEDIT4\r\n\r\n");
+    }
+  }
+}
+
+TEST_F(InstallerTest, DestinationLongerThan259CharactersIsRefusedBeforeAnythingIsWritten) {
+  machine.AddFile("a.txt", "A");
+  const std::string fits = "C:\\" + std::string(255, 'd') + "\\";  // 259 with its "\\"
+  const std::string tooLong = "C:\\" + std::string(256, 'd');       // 260 once "\\" is added
+  PutScript(MakeScript(ScriptHeader{}, "<COPYREP><a.txt><a.txt><DEL><ENDSCRIPT>"));
+  ui.typed = tooLong;
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{"The destination directory is longer than 259 characters !"}));
+  EXPECT_FALSE(machine.HasDirectory(tooLong));
+  EXPECT_EQ(Value(RegistryRoot::LocalMachine, "Software\\Kelvory\\Sylvarine\\SetupInfo", "DestinationPath"),
+            "<missing>");
+
+  ui.typed = fits;
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(machine.HasFile(fits + "uninst.inf"));
+
+  // Entry 4 of an automatic install or an update takes the same way out.
+  ScriptHeader h = AutoInstall();
+  h.destination = tooLong;
+  h.key = "Software\\Other";
+  PutScript(MakeScript(h, "<COPYREP><a.txt><a.txt><DEL><ENDSCRIPT>"));
+  ui.messages.clear();
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(ui.messages.back(), "The destination directory is longer than 259 characters !");
+  EXPECT_EQ(Value(RegistryRoot::LocalMachine, h.key, "DestinationPath"), "<missing>");
+  // A NUL in entry 4 is refused the same way.
+  ScriptHeader nul = AutoInstall();
+  nul.destination = std::string("C:\\Syl\0varine", 13);
+  nul.key = "Software\\Nul";
+  PutScript(MakeScript(nul, "<COPYREP><a.txt><a.txt><DEL><ENDSCRIPT>"));
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(ui.messages.back(), "The destination directory contains a NUL character !");
+  h.mode = "update";  // used as read: no "\\" is added
+  h.destination = tooLong + "\\";
+  h.language = "FR";
+  PutScript(MakeScript(h, "<COPYREP><a.txt><a.txt><DEL><ENDSCRIPT>"));
+  EXPECT_EQ(Run(), 1);
+  EXPECT_EQ(ui.messages.back(), "Le répertoire de destination dépasse 259 caractères !");
+  EXPECT_FALSE(machine.HasDirectory(tooLong));
 }

@@ -147,6 +147,12 @@ class Device : public ::testing::Test {
              (script_->reads > script_->readsAtLastPiece || !script_->streaming);
     }));
   }
+  // Opens the device and answers its first stream, which then stops: the device is idle.
+  void OpenAndLetTheServerWake(ThreadedSoundInput& device) {
+    ASSERT_EQ(device.Open(kCaptureFormat), 0);
+    Deliver(10, 0x11);
+    ASSERT_TRUE(StreamRuns(false));
+  }
   bool StreamRuns(bool runs) {
     return script_->WaitUntil([&] { return script_->streaming == runs; });
   }
@@ -192,9 +198,7 @@ TEST_F(Device, OnlySoundFromAfterTheArmIsHandedOverAndIdleMeansNoStream) {
 
 TEST_F(Device, AFastCycleKeepsItsStreamAndARecordingNeverLeftEndsItsStream) {
   auto device = MakeDevice();
-  ASSERT_EQ(device->Open(kCaptureFormat), 0);
-  Deliver(10, 0x11);
-  ASSERT_TRUE(StreamRuns(false));
+  OpenAndLetTheServerWake(*device);
   ASSERT_EQ(Arm(*device), 0);
   ASSERT_TRUE(StreamRuns(true));
   script_->Advance(400ms);
@@ -217,9 +221,7 @@ TEST_F(Device, AFastCycleKeepsItsStreamAndARecordingNeverLeftEndsItsStream) {
 
 TEST_F(Device, AFailingStreamIsReportedAtTheNextCall) {
   auto device = MakeDevice();
-  ASSERT_EQ(device->Open(kCaptureFormat), 0);
-  Deliver(10, 0x11);
-  ASSERT_TRUE(StreamRuns(false));
+  OpenAndLetTheServerWake(*device);
   ASSERT_EQ(Arm(*device), 0);
   ASSERT_TRUE(StreamRuns(true));
   {
@@ -244,9 +246,7 @@ TEST_F(Device, OpenReportsTheStreamsFailureAndRefusesOtherFormats) {
 // it into a failed device, and closing leaves the thread behind within its deadline.
 TEST_F(Device, AStuckSoundLibraryNeverHoldsUpTheCaller) {
   auto device = MakeDevice();
-  ASSERT_EQ(device->Open(kCaptureFormat), 0);
-  Deliver(10, 0x11);
-  ASSERT_TRUE(StreamRuns(false));
+  OpenAndLetTheServerWake(*device);
   {
     std::lock_guard lock(script_->mutex);
     script_->hang = true;

@@ -38,22 +38,21 @@ TEST(WindowsPath, TypedHostPathsBecomeZ) {
 
 TEST(WindowsPath, MapsOntoTheHost) {
   const std::string machine = "/data/corvane-machine/";
-  const std::string cwd = "/media/cd";
-  EXPECT_EQ(WindowsPathToHost("C:\\WINDOWS\\SYSTEM", machine, cwd),
+  EXPECT_EQ(WindowsPathToHost("C:\\WINDOWS\\SYSTEM", machine),
             "/data/corvane-machine/drive_c/WINDOWS/SYSTEM");
-  EXPECT_EQ(WindowsPathToHost("c:\\", machine, cwd), "/data/corvane-machine/drive_c");
-  EXPECT_EQ(WindowsPathToHost("Z:\\home\\me", machine, cwd), "/home/me");
-  EXPECT_EQ(WindowsPathToHost("Z:\\", machine, cwd), "/");
-  EXPECT_EQ(WindowsPathToHost("setup.inf", machine, cwd), "setup.inf");
-  EXPECT_EQ(WindowsPathToHost("sub\\x.dll", machine, cwd), "sub/x.dll");
-  EXPECT_EQ(WindowsPathToHost("\\x", machine, cwd), "/x");  // the root of the current drive
-  EXPECT_EQ(WindowsPathToHost("\\x", machine, "/data/corvane-machine/drive_c/tmp"),
-            "/data/corvane-machine/drive_c/x");
-  EXPECT_EQ(WindowsPathToHost("C:\\..\\..\\etc\\passwd", machine, cwd),
+  EXPECT_EQ(WindowsPathToHost("c:\\", machine), "/data/corvane-machine/drive_c");
+  EXPECT_EQ(WindowsPathToHost("Z:\\home\\me", machine), "/home/me");
+  EXPECT_EQ(WindowsPathToHost("Z:\\", machine), "/");
+  EXPECT_EQ(WindowsPathToHost("setup.inf", machine), "setup.inf");
+  EXPECT_EQ(WindowsPathToHost("sub\\x.dll", machine), "sub/x.dll");
+  // Rooted without a letter: the current drive, C:, never the host's root.
+  EXPECT_EQ(WindowsPathToHost("\\x", machine), "/data/corvane-machine/drive_c/x");
+  EXPECT_EQ(WindowsPathToHost("\\", machine), "/data/corvane-machine/drive_c");
+  EXPECT_EQ(WindowsPathToHost("C:\\..\\..\\etc\\passwd", machine),
             "/data/corvane-machine/drive_c/etc/passwd");
-  EXPECT_FALSE(WindowsPathToHost("D:\\x", machine, cwd));
-  EXPECT_FALSE(WindowsPathToHost("\\\\server\\share", machine, cwd));
-  EXPECT_FALSE(WindowsPathToHost(std::string("C:\\a\0b", 6), machine, cwd));
+  EXPECT_FALSE(WindowsPathToHost("D:\\x", machine));
+  EXPECT_FALSE(WindowsPathToHost("\\\\server\\share", machine));
+  EXPECT_FALSE(WindowsPathToHost(std::string("C:\\a\0b", 6), machine));
 
   EXPECT_EQ(HostPathToWindows("/data/corvane-machine/drive_c/Program Files/x", machine),
             "C:\\Program Files\\x");
@@ -62,4 +61,10 @@ TEST(WindowsPath, MapsOntoTheHost) {
             "Z:\\data\\corvane-machine\\drive_cx");
   EXPECT_EQ(HostPathToWindows("/home//me/./x/", machine), "Z:\\home\\me\\x");
   EXPECT_EQ(HostPathToWindows("/", machine), "Z:\\");
+}
+
+TEST(WindowsPath, RootedWithoutALetterIsOnTheCurrentDrive) {
+  EXPECT_EQ(FormatWindowsPath(AbsoluteWindowsPath("\\x", "Z:\\medium")), "C:\\x");
+  EXPECT_EQ(FormatWindowsPath(AbsoluteWindowsPath("\\", "Z:\\medium")), "C:\\");
+  EXPECT_EQ(FormatWindowsPath(AbsoluteWindowsPath("x", "Z:\\medium")), "Z:\\medium\\x");
 }

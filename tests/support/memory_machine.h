@@ -48,6 +48,11 @@ class MemoryMachine : public IMachine {
   std::set<std::string> failingCommits;
   // Paths whose WriteFile fails (CloseFile then discards the file).
   std::set<std::string> failingWrites;
+  // Every call on a root listed here fails with its fault, as a damaged file makes it.
+  std::map<RegistryRoot, std::string> registryFaults;
+  // Writes to these keys (as passed) fail with a fault, as a lock held too long makes them.
+  std::set<std::string> refusedKeys;
+  int flushes = 0;
 
   std::string Resolve(std::string_view path) const {
     return FormatWindowsPath(AbsoluteWindowsPath(path, workingDirectory));
@@ -93,6 +98,8 @@ class MemoryMachine : public IMachine {
   // ---- IMachine
   bool ReadRegistryString(RegistryRoot root, std::string_view key, std::string_view valueName,
                           std::size_t capacity, std::string& value) override {
+    fault_ = FaultOf(root);
+    if (!fault_.empty()) return false;
     auto found = Hive(root).GetString(key, valueName);
     if (!found || found->size() + 1 > capacity) return false;
     value = *found;
@@ -100,11 +107,17 @@ class MemoryMachine : public IMachine {
   }
   bool WriteRegistryString(RegistryRoot root, std::string_view key, std::string_view valueName,
                            std::string_view value) override {
-    return Hive(root).SetString(key, valueName, value);
+    fault_ = FaultOf(root);
+    if (fault_.empty() && refusedKeys.count(std::string(key)))
+      fault_ = "registry.lock: held by another program";
+    return fault_.empty() && Hive(root).SetString(key, valueName, value);
   }
   bool DeleteRegistryKey(RegistryRoot root, std::string_view key) override {
-    return Hive(root).DeleteKey(key);
+    fault_ = FaultOf(root);
+    return fault_.empty() && Hive(root).DeleteKey(key);
   }
+  void FlushWrites() override { ++flushes; }
+  std::string MachineFault() const override { return fault_; }
   std::string WindowsDirectory() override { return "C:\\WINDOWS"; }
   std::string SystemDirectory() override { return "C:\\WINDOWS\\SYSTEM"; }
 
@@ -191,6 +204,10 @@ class MemoryMachine : public IMachine {
     std::size_t position;
     bool failed = false;
   };
+  std::string FaultOf(RegistryRoot root) const {
+    auto found = registryFaults.find(root);
+    return found == registryFaults.end() ? std::string() : found->second;
+  }
   static std::string Parent(const std::string& normalised) {
     WindowsPath parsed = ParseWindowsPath(normalised);
     if (!parsed.components.empty()) parsed.components.pop_back();
@@ -218,4 +235,5 @@ class MemoryMachine : public IMachine {
   std::set<std::string> directories_;
   std::map<FileHandle, OpenFile> handles_;
   FileHandle nextHandle_ = 3;
+  std::string fault_;
 };
