@@ -63,28 +63,6 @@ TEST_F(PanelTest, StartStateShowsItsIndicatorsInTheirColours) {
   EXPECT_EQ(IndicatorAt(570, 220), -1);
 }
 
-TEST_F(PanelTest, FrameBoxesLabelsAndSeparatorsSitWhereTheyBelong) {
-  DrawPanel();
-  const auto edges = surface.Of(Op::DrawBumpEdge);
-  ASSERT_EQ(edges.size(), 1u + 20u + 2u + 2u);
-  EXPECT_EQ(edges[0].a, 565);
-  EXPECT_EQ(edges[0].d, 424);
-  EXPECT_EQ(State().panelFrame, (Rect{565, 15, 775, 424}));
-  EXPECT_TRUE(HasText("Stereo Decales", 590, 23));
-  EXPECT_TRUE(HasText("0.2ms.(20us./div.)", 590, 263));
-  EXPECT_TRUE(HasText("Synchronisation", 590, 343));
-  EXPECT_TRUE(HasText("X 5", 590, 403));
-  EXPECT_TRUE(HasText("Echelle", 625, 383));
-  EXPECT_TRUE(HasText("Lin.", 685, 393));
-  EXPECT_TRUE(HasText("Gauche", 730, 393));
-  EXPECT_TRUE(HasText("Cliquez dans les cases pour choisir les reglages", 555, 430));
-
-  std::vector<int32_t> separators;
-  for (const auto& line : surface.LinesWith(State().thinPen))
-    if (line.from.y == line.to.y) separators.push_back(line.from.y);
-  EXPECT_EQ(separators, (std::vector<int32_t>{117, 277, 337, 357, 357}));
-}
-
 TEST_F(PanelTest, PromptFollowsTheMeasurement) {
   DrawPanel();
   EXPECT_TRUE(HasText("Cliquez sur l'ecran avec le bouton GAUCHE pour demarrer la mesure.", 15,
