@@ -12,6 +12,8 @@ constexpr int32_t kLogicalWidth = 800, kLogicalHeight = 600;
 constexpr int32_t kPrinterScale = 3;
 constexpr int32_t kPrinterPageWidth = kPrinterScale * kLogicalWidth;
 constexpr int32_t kPrinterPageHeight = kPrinterScale * kLogicalHeight;
+// The printed spectrograph is laid out for a page 700 logical units high.
+constexpr int32_t kPrintedSpectrographHeight = 700;
 
 // Refreshes the working copy of the document's block (and, once after a load, the
 // spectra), re-creates pending resources and draws the current display.

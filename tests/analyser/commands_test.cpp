@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "analyser/display/scale_layout.h"
 #include "analyser/view/frame_placement.h"
 #include "analyser/view/menu_table.h"
 #include "tests/analyser/capture_fixture.h"
@@ -148,14 +149,17 @@ TEST_F(CommandsTest, ScaleSideOnlyInTheOffsetLayout) {
   EXPECT_EQ(State().scaleSide, ScaleSide::Right);
 }
 
-TEST_F(CommandsTest, TimeBaseRowsChangeThreeFieldsTogether) {
-  const int32_t expected[8][3] = {{50, 1, 5},   {20, 1, 2},    {10, 1, 1},   {5000, 2, 1},
-                                  {2000, 5, 1}, {1000, 10, 1}, {500, 20, 1}, {200, 50, 1}};
+// Each time-base command sets the step and stride that make the ten divisions (450
+// units) span its screen time at 44100 samples a second, within a few percent.
+TEST_F(CommandsTest, EachTimeBaseSpansItsScreenTime) {
+  const int64_t screenMicroseconds[8] = {50000, 20000, 10000, 5000, 2000, 1000, 500, 200};
   for (uint32_t i = 0; i < 8; ++i) {
     Run(CommandId::TimeBase50ms + i);
-    EXPECT_EQ(State().timeBase, expected[i][0]);
-    EXPECT_EQ(State().pixelStep, expected[i][1]);
-    EXPECT_EQ(State().sampleStride, expected[i][2]);
+    const int64_t samples = 450 / State().pixelStep * State().sampleStride;
+    const int64_t spanned = samples * 1000000 / 44100;
+    EXPECT_GE(spanned * 100, screenMicroseconds[i] * 97) << i;
+    EXPECT_LE(spanned * 100, screenMicroseconds[i] * 103) << i;
+    EXPECT_EQ(TimeLabelsOf(State().timeBase).count, 12) << i;  // a time base the labels know
     for (uint32_t j = 0; j < 8; ++j) EXPECT_EQ(Checked(CommandId::TimeBase50ms + j), i == j);
   }
   // Time base has no condition: it works in the meters as well.

@@ -15,6 +15,7 @@
 #include "analyser/app/support/qpainter_surface.h"
 #include "analyser/app/support/snapshot_file.h"
 #include "analyser/capture/trigger_search.h"
+#include "analyser/display/paint.h"
 #include "analyser/state/command_ids.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
@@ -244,7 +245,9 @@ int RunRenderCommand(const QStringList& arguments) {
   } else if (printer) {
     // Three device units a logical unit; the printed spectrograph reaches down to 700.
     const bool spectrograph = view.State().displayFamily == DisplayFamily::Spectrograph;
-    written = WritePng(view, QSize(2400, spectrograph ? 2100 : 1800), client, out, error);
+    written = WritePng(view,
+                       QSize(kPrinterPageWidth, spectrograph ? kPrinterScale * kPrintedSpectrographHeight : kPrinterPageHeight),
+                       client, out, error);
   } else {
     written = WritePng(view, clientSize, client, out, error);
   }
