@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "analyser/app/support/font_realisation.h"
 #include "analyser/app/support/qpainter_surface.h"
 #include "tests/support/gui_application.h"
 
@@ -142,7 +143,7 @@ TEST_F(QPainterSurfaceTest, ArialMapsToACellOfTheGivenHeightAndAverageWidth) {
   description.width = 5;
   description.weight = 100;
   std::strcpy(description.faceName, "Arial");
-  const QFont font = QPainterSurface::RealiseFont(description);
+  const QFont font = RealiseFont(description);
   const QFontMetrics metrics(font);
   EXPECT_LE(metrics.height(), 12);
   EXPECT_GE(metrics.height(), 10);
@@ -151,7 +152,7 @@ TEST_F(QPainterSurfaceTest, ArialMapsToACellOfTheGivenHeightAndAverageWidth) {
 
   description.height = 24;
   description.width = 10;
-  const QFontMetrics large(QPainterSurface::RealiseFont(description));
+  const QFontMetrics large(RealiseFont(description));
   EXPECT_LE(large.height(), 24);
   EXPECT_GE(large.height(), 21);
   EXPECT_NEAR(large.averageCharWidth(), 10, 1);

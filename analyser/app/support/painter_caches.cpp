@@ -1,11 +1,11 @@
 #include "analyser/app/support/painter_caches.h"
 
-#include "analyser/app/support/qpainter_surface.h"
+#include "analyser/app/support/font_realisation.h"
 
 const QFont& PainterCaches::Font(const FontSpec& font) {
   const auto key = std::make_tuple(font.height, font.width, font.weight, FontFaceOf(font));
   auto found = fonts_.find(key);
-  if (found == fonts_.end()) found = fonts_.emplace(key, QPainterSurface::RealiseFont(font)).first;
+  if (found == fonts_.end()) found = fonts_.emplace(key, RealiseFont(font)).first;
   return found->second;
 }
 

@@ -46,10 +46,6 @@ class QPainterSurface : public DrawingSurface {
   // Draws the lines still gathered; the destructor does it too.
   void Flush();
 
-  // The font a FontSpec stands for: "Arial" (Liberation Sans) whose cell is `height`
-  // pixels high and whose average character is `width` pixels wide. Measured afresh.
-  static QFont RealiseFont(const FontSpec& font);
-
  private:
   // Logical to device units, rounded as the mapping of a device context rounds.
   QPoint ToDevice(int32_t x, int32_t y) const;
@@ -80,9 +76,6 @@ class QPainterSurface : public DrawingSurface {
   QPolygon pendingGaps_;  // gaps of a dotted pen in the opaque background mode
   QList<QLine> pendingSegments_;
 };
-
-// The face name a FontSpec carries.
-QString FontFaceOf(const FontSpec& font);
 
 QColor ToQColor(Colour colour);
 Colour FromQColor(const QColor& colour);
