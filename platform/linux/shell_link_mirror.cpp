@@ -42,7 +42,7 @@ std::string EscapeValue(const std::string& text) {
   return out;
 }
 
-// One argument of Exec, quoted as the specification asks; "%" doubled for the
+// One argument of Exec, quoted as desktop entries require; "%" doubled for the
 // field codes. The value-level escape of EscapeValue comes on top.
 std::string QuoteArgument(const std::string& argument) {
   std::string out = "\"";

@@ -123,7 +123,7 @@ TEST_F(ShellLinkMirrorTest, AnEntryThePersonMadeIsNotRemoved) {
   EXPECT_TRUE(QFile::exists(entry));
 }
 
-TEST_F(ShellLinkMirrorTest, ExecQuotesWhatTheSpecificationReserves) {
+TEST_F(ShellLinkMirrorTest, ExecQuotesWhatDesktopEntriesReserve) {
   const std::string text = DesktopEntryText("A\\B", "/opt/a \"b\" $c `d` 100%\\e", true, "C:\\x.lnk");
   EXPECT_NE(text.find("Name=A\\\\B\n"), std::string::npos) << text;
   EXPECT_NE(text.find("Exec=\"/opt/a \\\\\"b\\\\\" \\\\$c \\\\`d\\\\` 100%%\\\\\\\\e\"\n"), std::string::npos) << text;
