@@ -16,6 +16,7 @@
 #include "analyser/app/support/snapshot_file.h"
 #include "analyser/capture/trigger_search.h"
 #include "analyser/display/paint.h"
+#include "analyser/state/application_title.h"
 #include "analyser/state/command_ids.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
@@ -138,7 +139,7 @@ bool WritePdf(CSylvarineView& view, bool forPrinter, const QSize& clientSize, co
   }
   {
     QPdfWriter writer(&file);
-    writer.setCreator(QStringLiteral("Sylvarine"));
+    writer.setCreator(QString::fromLatin1(kApplicationTitle));
     if (forPrinter) {
       // 300 dpi landscape A4: the printer's 2400 x 2100 device units fit inside the margins.
       writer.setResolution(300);
