@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "analyser/app/support/qpainter_surface.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "tools/osctool/inert_view_services.h"
 
 namespace {
@@ -26,6 +26,7 @@ void EnsureGuiApplication() {
 struct PaintedView {
   InertAnalyser analyser;
   QImage image{800, 600, QImage::Format_RGB32};
+  PainterCaches caches;  // kept across paints, as the window keeps them
 
   explicit PaintedView(int32_t displayFamily, int32_t scopeMode = ScopeMode::StereoOffset) {
     SampleBlock& block = analyser.document.Block();
@@ -52,7 +53,7 @@ struct PaintedView {
   void Paint(const QRect& exposed = QRect()) {
     QPainter painter(&image);
     if (exposed.isValid()) painter.setClipRect(exposed);
-    QPainterSurface surface(painter, QRect(0, 0, 800, 600), exposed);
+    QPainterSurface surface(painter, caches, QRect(0, 0, 800, 600), exposed);
     analyser.view.OnDraw(surface);
   }
 };

@@ -1,17 +1,87 @@
-// Any bytes loaded as a snapshot must be refused or taken whole, never read past.
+// Any bytes loaded as a snapshot must be refused or taken whole, never read past, and a
+// snapshot taken must paint every display, on the screen and on the printer. Bytes past
+// the snapshot (ignored by the load) pick the time base, gain, scale, side and grid.
 #include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "analyser/capture/trigger_search.h"
 #include "analyser/document/sylvarine_doc.h"
+#include "analyser/state/command_ids.h"
+#include "analyser/view/sylvarine_view.h"
+#include "tests/support/recording_surface.h"
+#include "tests/support/view_doubles.h"
+
+namespace {
+
+constexpr uint32_t kDisplays[] = {CommandId::StereoOffset, CommandId::StereoOverlay,
+                                  CommandId::Sum,          CommandId::Difference,
+                                  CommandId::Lissajous,    CommandId::VuMeters,
+                                  CommandId::Bargraphs,    CommandId::Spectrograph};
+
+struct Settings {
+  uint8_t timeBase = 5, gain = 0, scale = 0, side = 0, grid = 1, triggered = 0;
+};
+
+Settings SettingsFrom(const uint8_t* extra, size_t size) {
+  Settings s;
+  if (size > 0) s.timeBase = static_cast<uint8_t>(extra[0] % 8);
+  if (size > 1) s.gain = static_cast<uint8_t>(extra[1] % 3);
+  if (size > 2) {
+    s.scale = extra[2] & 1;
+    s.side = (extra[2] >> 1) & 1;
+    s.grid = (extra[2] >> 2) & 1;
+    s.triggered = (extra[2] >> 3) & 1;
+  }
+  return s;
+}
+
+struct Analyser {
+  CSylvarineDoc document;
+  FakeTimers timers;
+  RecordingInvalidation invalidation;
+  ScriptedMessages messages;
+  FakeSoundInput sound;
+  MemoryProfile profile;
+  CSylvarineView view{document, ViewServices{timers, invalidation, messages, sound, profile}};
+};
+
+void PaintEveryDisplay(const uint8_t* data, size_t size, const Settings& settings) {
+  for (uint32_t display : kDisplays) {
+    auto analyser = std::make_unique<Analyser>();
+    CSylvarineView& view = analyser->view;
+    view.PreCreateWindow();
+    if (analyser->document.LoadSnapshot(data, size) != SnapshotLoadResult::Loaded) __builtin_trap();
+    view.OnCommand(display);
+    view.OnCommand(CommandId::TimeBase50ms + settings.timeBase);
+    view.OnCommand(CommandId::Gain1 + settings.gain);
+    view.OnCommand(settings.scale ? CommandId::ScaleLinear : CommandId::ScaleDecibel);
+    view.OnCommand(settings.side ? CommandId::ScaleLeft : CommandId::ScaleRight);
+    if (settings.grid == 0) view.OnCommand(CommandId::Grid);
+    if (settings.triggered) {
+      const TriggerResult trigger = FindTrigger(analyser->document.Block().sumSamples);
+      view.State().triggerFound = trigger.found;
+      view.State().triggerOffset = trigger.offset;
+    }
+    RecordingSurface screen;
+    view.OnDraw(screen);
+    view.OnPreparePrinting([] { return true; });
+    view.OnBeginPrinting();
+    RecordingSurface printer({0, 0, 2400, 1800});
+    view.OnDraw(printer);
+    view.OnEndPrinting();
+  }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto doc = std::make_unique<CSylvarineDoc>();
-  if (doc->LoadSnapshot(data, size) == SnapshotLoadResult::Loaded) {
-    std::vector<uint8_t> out(kSnapshotBytes);
-    doc->StoreSnapshot(out.data());
-    for (size_t i = 0; i < kSnapshotBytes; ++i)
-      if (out[i] != data[i]) __builtin_trap();
-  }
+  if (doc->LoadSnapshot(data, size) != SnapshotLoadResult::Loaded) return 0;
+  std::vector<uint8_t> out(kSnapshotBytes);
+  doc->StoreSnapshot(out.data());
+  for (size_t i = 0; i < kSnapshotBytes; ++i)
+    if (out[i] != data[i]) __builtin_trap();
+  PaintEveryDisplay(data, size, SettingsFrom(data + kSnapshotBytes, size - kSnapshotBytes));
   return 0;
 }

@@ -1,5 +1,5 @@
 // Any samples, captured or loaded from a snapshot, must analyse without undefined
-// behaviour. Captured values give spectra within their documented bounds; a snapshot's
+// behaviour. Captured values give spectra within the bounds their range allows; a snapshot's
 // arbitrary words may wrap the 32-bit sums, so only the structure is checked for them.
 // Byte 0 picks the settings and how the rest is read: as capture bytes (b - 127) or as
 // little-endian 32-bit words, alternately for the right and the left channel.

@@ -5,13 +5,13 @@
 
 #include "analyser/app/main_frame.h"
 #include "analyser/app/support/snapshot_file.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/application_title.h"
+#include "analyser/state/command_ids.h"
 #include "analyser/view/menu_table.h"
 
 namespace {
 const QString kFilter = QStringLiteral("Ruzirivadudid (*.osc)");
 const QString kRecentGroup = QStringLiteral("Recent File List");
-constexpr char kAppTitle[] = "Sylvarine";
 const QString kUntitled = QStringLiteral("Sans titre");
 }  // namespace
 
@@ -31,7 +31,7 @@ void CMainFrame::OpenDocument() {
 bool CMainFrame::OpenSnapshot(const QString& path) {
   QString error;
   if (!ReadSnapshotFile(path, document_, error)) {
-    messages_.ShowMessage(error.toStdString(), kAppTitle, MessageIcon::Warning, MessageButtons::Ok,
+    messages_.ShowMessage(error.toStdString(), kApplicationTitle, MessageIcon::Warning, MessageButtons::Ok,
                           isVisible());
     return false;
   }
@@ -67,7 +67,7 @@ void CMainFrame::SaveDocumentAs() {
 bool CMainFrame::SaveTo(const QString& path) {
   QString error;
   if (WriteSnapshotFile(path, document_, error)) return true;
-  messages_.ShowMessage(error.toStdString(), kAppTitle, MessageIcon::Warning, MessageButtons::Ok,
+  messages_.ShowMessage(error.toStdString(), kApplicationTitle, MessageIcon::Warning, MessageButtons::Ok,
                         true);
   return false;
 }
@@ -138,5 +138,5 @@ void CMainFrame::RebuildRecentFileActions() {
 void CMainFrame::UpdateTitle() {
   const QString name =
       documentPath_.isEmpty() ? kUntitled : QFileInfo(documentPath_).fileName();
-  setWindowTitle(name + QStringLiteral(" - ") + QString::fromLatin1(kAppTitle));
+  setWindowTitle(name + QStringLiteral(" - ") + QString::fromLatin1(kApplicationTitle));
 }

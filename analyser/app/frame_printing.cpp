@@ -9,6 +9,7 @@
 #include "analyser/app/main_frame.h"
 #include "analyser/app/print_painting.h"
 #include "analyser/app/support/qpainter_surface.h"
+#include "analyser/state/application_title.h"
 
 namespace {
 constexpr int kPrinterDpi = 300;  // 2400 units are 8 inches: the page's printable width
@@ -19,7 +20,8 @@ bool PaintForPrinting(QPaintDevice& device, CSylvarineView& view) {
   if (!painter.begin(&device)) return false;  // an unwritable output file, a gone printer
   {
     // The surface draws what it still gathers (the last trace) when it goes: before end().
-    QPainterSurface surface(painter, QRect(0, 0, kPrinterPageWidth, kPrinterPageHeight));
+    PainterCaches caches;
+    QPainterSurface surface(painter, caches, QRect(0, 0, kPrinterPageWidth, kPrinterPageHeight));
     view.OnDraw(surface);
   }
   return painter.end();
@@ -31,7 +33,7 @@ static std::unique_ptr<QPrinter> MakePrinter() {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setResolution(kPrinterDpi);
   printer->setPageOrientation(QPageLayout::Landscape);
-  printer->setDocName(QStringLiteral("Sylvarine"));
+  printer->setDocName(QString::fromLatin1(kApplicationTitle));
   return printer;
 }
 
@@ -51,7 +53,7 @@ void CMainFrame::Print() {
       const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
                                                                : printer.outputFileName();
       const QString text = QStringLiteral("Impossible d'imprimer sur %1.").arg(where);
-      messages_.ShowMessage(text.toStdString(), "Sylvarine", MessageIcon::Warning,
+      messages_.ShowMessage(text.toStdString(), kApplicationTitle, MessageIcon::Warning,
                             MessageButtons::Ok, true);
     }
   }

@@ -9,6 +9,7 @@
 
 #include "analyser/app/main_frame.h"
 #include "analyser/app/qt_view_host.h"
+#include "analyser/state/application_title.h"
 #include "platform/linux/alsa_sound_input.h"
 
 int main(int argc, char** argv) {
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&qtTranslator);
 
   QCoreApplication::setOrganizationName(QStringLiteral("Kelvory"));
-  QCoreApplication::setApplicationName(QStringLiteral("Sylvarine"));
+  QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
   QCoreApplication::setApplicationVersion(QStringLiteral(SYLVARINE_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral("sylvarine"));
   QSettingsProfile profile;

@@ -13,7 +13,7 @@
 
 #include "analyser/app/compact_toolbar_style.h"
 #include "analyser/app/settings_commands.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "analyser/view/frame_placement.h"
 #include "analyser/view/menu_table.h"
 #include "shell_qt/conversions.h"
@@ -22,9 +22,6 @@
 namespace {
 
 constexpr int kFrameSettleMs = 300;
-// The view's rows down to the start/stop prompt below the trace area: a tall window
-// manager's title bar may take the frame's height, but never these.
-constexpr int kViewMinimumHeight = 476;
 
 // Lock-key state is not something Qt reports; the panes keep their place, greyed.
 QLabel* LockPane(const char* text) {
@@ -112,8 +109,8 @@ void CMainFrame::BuildMenus() {
         recentAnchor_->setVisible(false);  // the list itself stands where the table puts it
         break;
       case MenuItemKind::Command: {
-        QAction* action = CreateAction(item.commandId, item.text, item.checkable);
-        ShowCheckMark(action, item.initiallyChecked);
+        QAction* action = CreateAction(item.commandId, MenuText(item).c_str(), item.checkable);
+        ShowCheckMark(action, false);  // the view's state sets it once the menus are built
         parent->addAction(action);
         break;
       }
@@ -123,7 +120,7 @@ void CMainFrame::BuildMenus() {
     QAction* action = ActionFor(accelerator.commandId);
     if (action == nullptr) continue;
     const QKeySequence keys(QString::fromLatin1(accelerator.keys));
-    if (action->text().contains(QLatin1Char('\t'))) {
+    if (accelerator.namedInMenu) {
       action->setShortcut(keys);
       continue;
     }

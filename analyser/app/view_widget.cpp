@@ -23,15 +23,8 @@ void CViewWidget::paintEvent(QPaintEvent* event) {
   painter.fillRect(event->rect(), kErasedBackground);
   if (view_ == nullptr) return;
   {
-    // The window is never the printer: while a print dialog is open (target Printer), an
-    // uncovered part of the window is still painted at the screen's scale.
-    ViewState& state = view_->State();
-    const int32_t target = state.outputTarget;
-    state.outputTarget = OutputTarget::Screen;
-    QPainterSurface surface(painter, rect(), event->rect());
-    view_->OnDraw(surface);
-    surface.Flush();
-    state.outputTarget = target;
+    QPainterSurface surface(painter, paintCaches_, rect(), event->rect());
+    view_->OnDrawWindow(surface);
   }
   if (!painted_) {
     painted_ = true;

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "analyser/app/qt_view_host.h"
+#include "analyser/app/support/painter_caches.h"
 
 class CSylvarineView;
 
@@ -26,5 +27,6 @@ class CViewWidget : public QWidget {
  private:
   CSylvarineView* view_ = nullptr;
   QtTimerService timers_{*this};
+  PainterCaches paintCaches_;  // goes with the window, before the application
   bool painted_ = false;
 };

@@ -2,10 +2,10 @@
 // recording) and, captureWait later, a collect tick (convert, trigger, redraw).
 #include "analyser/capture/acquisition_cycle.h"
 
-#include "analyser/capture/capture_engine.h"
 #include "analyser/capture/trigger_search.h"
-#include "analyser/view/command_ids.h"
-#include "analyser/view/sylvarine_view.h"
+#include "analyser/spectrum/analyse_spectrum.h"
+#include "analyser/state/command_ids.h"
+#include "analyser/state/level_areas.h"
 
 const char kAudioFaultReminderText[] =
     "Le programme ne peut pas fonctionner normalement à cause d'un problème qui vous a déjà été "
@@ -14,120 +14,97 @@ const char kAudioFaultReminderCaption[] = "Dodiravadovu Duzav";
 
 namespace {
 
-// Where the meters and bars stand until the drawing code has written their areas.
-constexpr Rect kDefaultLeftMeterArea{20, 100, 370, 300};
-constexpr Rect kDefaultRightMeterArea{420, 100, 770, 300};
-constexpr Rect kDefaultLeftBarArea{180, 100, 210, 400};
-constexpr Rect kDefaultRightBarArea{580, 100, 610, 400};
-
+// The areas the paint recorded, or where they stand before the first paint.
 const Rect& DrawnOr(const Rect& drawn, const Rect& fallback) {
   return drawn == Rect{} ? fallback : drawn;
 }
 
-void InvalidateArea(CSylvarineView& view, const Rect& area) {
-  view.Services().invalidation.Invalidate(&area, true);
+void InvalidateArea(const CaptureServices& services, const Rect& area) {
+  services.invalidation.Invalidate(&area, true);
 }
 
-void InvalidateWholeView(CSylvarineView& view) {
-  view.Services().invalidation.Invalidate(nullptr, true);
+void InvalidateWholeView(const CaptureServices& services) {
+  services.invalidation.Invalidate(nullptr, true);
 }
 
-void InvalidateCurrentDisplay(CSylvarineView& view) {
-  const ViewState& s = view.State();
+void InvalidateCurrentDisplay(ViewState& s, const CaptureServices& services) {
   switch (s.displayFamily) {
     case DisplayFamily::Oscilloscope:
-      InvalidateArea(view, s.scopeArea);
+      InvalidateArea(services, s.scopeArea);
       break;
     case DisplayFamily::VuMeters:
-      InvalidateArea(view, DrawnOr(s.leftMeterArea, kDefaultLeftMeterArea));
-      InvalidateArea(view, DrawnOr(s.rightMeterArea, kDefaultRightMeterArea));
+      InvalidateArea(services, DrawnOr(s.leftMeterArea, kLeftMeterArea));
+      InvalidateArea(services, DrawnOr(s.rightMeterArea, kRightMeterArea));
       break;
     case DisplayFamily::Bargraphs:
-      InvalidateArea(view, DrawnOr(s.leftBarArea, kDefaultLeftBarArea));
-      InvalidateArea(view, DrawnOr(s.rightBarArea, kDefaultRightBarArea));
+      InvalidateArea(services, DrawnOr(s.leftBarArea, kLeftBarArea));
+      InvalidateArea(services, DrawnOr(s.rightBarArea, kRightBarArea));
       break;
     case DisplayFamily::Spectrograph:
-      view.AnalyseSpectrum(1);
-      view.AnalyseSpectrum(2);
-      InvalidateWholeView(view);
+      AnalyseSpectrumOf(s, 1);
+      AnalyseSpectrumOf(s, 2);
+      InvalidateWholeView(services);
       break;
     default:
       break;
   }
 }
 
-void ArmTimer(CSylvarineView& view, int32_t periodMs) {
-  ViewState& s = view.State();
-  view.Services().timers.SetTimer(TimerId::Acquisition,
-                                  periodMs > 0 ? static_cast<uint32_t>(periodMs) : 1u);
+void ArmTimer(ViewState& s, ITimerService& timers, int32_t periodMs) {
+  timers.SetTimer(TimerId::Acquisition, periodMs > 0 ? static_cast<uint32_t>(periodMs) : 1u);
   s.acquisitionRunning = 1;
 }
 
-void RunArmStep(CSylvarineView& view) {
-  ViewState& s = view.State();
-  ArmCapture(view);
+void RunArmStep(ViewState& s, const CaptureServices& services) {
+  ArmCapture(s, services);
   // Re-armed after a failed device call too: the next tick reports the fault.
-  ArmTimer(view, s.captureWait);
+  ArmTimer(s, services.timers, s.captureWait);
   s.capturePhase = CapturePhase::Collect;
 }
 
-void RunCollectStep(CSylvarineView& view) {
-  ViewState& s = view.State();
-  CollectCapture(view);
-  view.Document().AcceptBlock(s.samples);
+void RunCollectStep(ViewState& s, CSylvarineDoc& document, const CaptureServices& services) {
+  CollectCapture(s, services);
+  document.AcceptBlock(s.samples);
   const TriggerResult trigger = FindTrigger(s.samples.sumSamples);
   s.triggerFound = trigger.found;
   s.triggerOffset = trigger.offset;
   s.syncIndicatorArea = kSyncIndicatorArea;
-  InvalidateArea(view, s.syncIndicatorArea);
+  InvalidateArea(services, s.syncIndicatorArea);
   s.capturePhase = CapturePhase::Arm;
-  InvalidateCurrentDisplay(view);
+  InvalidateCurrentDisplay(s, services);
   // Read now, so a change of the refresh period counts from this collect on.
-  ArmTimer(view, s.refreshPeriod);
+  ArmTimer(s, services.timers, s.refreshPeriod);
 }
-
-bool InTraceArea(Point p) { return p.x > 15 && p.x < 524 && p.y > 15 && p.y < 424; }
 
 }  // namespace
 
-void CSylvarineView::OnTimer(uint32_t timerId) {
-  if (timerId != TimerId::Acquisition) return;
-  ViewState& s = *state_;
+void RunAcquisitionTick(ViewState& s, CSylvarineDoc& document, const CaptureServices& services) {
   // A tick that outlived a stop must not restart the measurement.
   if (s.acquisitionRunning == 0) return;
   if (s.audioFault == 1) {
-    if (StopAcquisition()) InvalidateWholeView(*this);
-    services_.messages.ShowMessage(kAudioFaultReminderText, kAudioFaultReminderCaption,
-                                   MessageIcon::None, MessageButtons::Ok, true);
+    if (StopAcquisition(s, services.timers)) InvalidateWholeView(services);
+    services.messages.ShowMessage(kAudioFaultReminderText, kAudioFaultReminderCaption,
+                                  MessageIcon::None, MessageButtons::Ok, true);
     return;
   }
-  services_.timers.KillTimer(TimerId::Acquisition);
+  services.timers.KillTimer(TimerId::Acquisition);
   s.acquisitionRunning = 0;
   if (s.capturePhase == CapturePhase::Arm)
-    RunArmStep(*this);
+    RunArmStep(s, services);
   else if (s.capturePhase == CapturePhase::Collect)
-    RunCollectStep(*this);
+    RunCollectStep(s, document, services);
 }
 
-bool CSylvarineView::StartAcquisition() {
-  ViewState& s = *state_;
+bool StartAcquisition(ViewState& s, ITimerService& timers) {
   if (s.acquisitionRunning != 0) return false;
   s.capturePhase = CapturePhase::Arm;
-  ArmTimer(*this, s.captureWait);
+  ArmTimer(s, timers, s.captureWait);
   return true;
 }
 
-bool CSylvarineView::StopAcquisition() {
-  ViewState& s = *state_;
+bool StopAcquisition(ViewState& s, ITimerService& timers) {
   if (s.acquisitionRunning != 1) return false;
-  services_.timers.KillTimer(TimerId::Acquisition);
+  timers.KillTimer(TimerId::Acquisition);
   s.acquisitionRunning = 0;
   return true;
-}
-
-void CSylvarineView::OnRButtonDown(Point client) {
-  ViewState& s = *state_;
-  s.lastClick = client;
-  if (s.displayFamily != DisplayFamily::Oscilloscope || !InTraceArea(client)) return;
-  if (StopAcquisition()) InvalidateWholeView(*this);
 }

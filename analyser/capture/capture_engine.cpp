@@ -1,6 +1,7 @@
 #include "analyser/capture/capture_engine.h"
 
-#include "analyser/view/sylvarine_view.h"
+#include "analyser/capture/acquisition_cycle.h"
+#include "analyser/state/application_title.h"
 
 const char kAudioOpenFailureText[] =
     "Impossible d'ouvrir l'interface audio! Soit celle-ci n'est pas compatible, soit elle est "
@@ -10,19 +11,17 @@ const char kAudioOpenFailureCaption[] = "Ouverture de l'interface audio.";
 const char kAudioUseFailureText[] =
     "Un problème est survenu au cours de l'utilisation de l'interface son. Fermez "
     "l'Dodiravadovu Duzav est réessayez.";
-const char kApplicationTitle[] = "Sylvarine";
 
 namespace {
 
 constexpr int32_t kSampleOffset = 127;  // silence (128) becomes +1, as the meters expect
 
 // Every device call's result is kept; a failure stops the timer, is reported and latched.
-bool Check(CSylvarineView& view, int32_t result) {
-  ViewState& s = view.State();
+bool Check(ViewState& s, const CaptureServices& services, int32_t result) {
   s.lastDeviceResult = result;
   if (result == 0) return true;
-  view.StopAcquisition();
-  view.Services().messages.ShowMessage(kAudioUseFailureText, kApplicationTitle, MessageIcon::None,
+  StopAcquisition(s, services.timers);
+  services.messages.ShowMessage(kAudioUseFailureText, kApplicationTitle, MessageIcon::None,
                                        MessageButtons::Ok, true);
   s.audioFault = 1;
   return false;
@@ -58,18 +57,16 @@ void OpenCaptureDevice(ViewState& s, ISoundInput& sound, IMessageBox& messages) 
   s.deviceOpen = 1;
 }
 
-void ArmCapture(CSylvarineView& view) {
-  ViewState& s = view.State();
-  ISoundInput& sound = view.Services().sound;
+void ArmCapture(ViewState& s, const CaptureServices& services) {
+  ISoundInput& sound = services.sound;
   // Each call is made even after an earlier one failed.
-  Check(view, sound.PrepareHeader(s.captureHeader, kCaptureHeaderSize));
-  Check(view, sound.AddBuffer(s.captureHeader, kCaptureHeaderSize));
-  Check(view, sound.Start());
+  Check(s, services, sound.PrepareHeader(s.captureHeader, kCaptureHeaderSize));
+  Check(s, services, sound.AddBuffer(s.captureHeader, kCaptureHeaderSize));
+  Check(s, services, sound.Start());
 }
 
-void CollectCapture(CSylvarineView& view) {
-  ViewState& s = view.State();
-  Check(view, view.Services().sound.Collect(s.captureHeader, kCaptureHeaderSize));
+void CollectCapture(ViewState& s, const CaptureServices& services) {
+  Check(s, services, services.sound.Collect(s.captureHeader, kCaptureHeaderSize));
   ConvertCaptureBuffer(s);
 }
 
@@ -92,9 +89,8 @@ void ConvertCaptureBuffer(ViewState& s) {
   s.leftIndex = s.rightIndex = s.sumIndex = s.differenceIndex = kCapturedFrames - 1;
 }
 
-void CloseCaptureDevice(CSylvarineView& view) {
-  ViewState& s = view.State();
+void CloseCaptureDevice(ViewState& s, const CaptureServices& services) {
   if (s.deviceOpen != 1) return;
-  Check(view, view.Services().sound.Close());
+  Check(s, services, services.sound.Close());
   s.deviceOpen = 0;
 }

@@ -1,27 +1,32 @@
 #pragma once
 // The sound-card capture engine: one fixed 8000-byte buffer, one header,
 // 8-bit unsigned stereo at 44100 Hz, converted to signed values b - 127.
-#include "analyser/view/view_state.h"
+#include "analyser/state/view_state.h"
 #include "platform/sound_input.h"
 #include "platform/view_host.h"
 
-class CSylvarineView;
+// What the capture engine and the acquisition cycle reach beyond the view's state.
+struct CaptureServices {
+  ITimerService& timers;
+  IInvalidation& invalidation;
+  IMessageBox& messages;
+  ISoundInput& sound;
+};
 
 extern const char kAudioOpenFailureText[];
 extern const char kAudioOpenFailureCaption[];
+// Its caption is the application title.
 extern const char kAudioUseFailureText[];
-// Caption of the use-failure box: the application title.
-extern const char kApplicationTitle[];
 
 // Fills captureFormat, captureHeader and sampleRate.
 void FillCaptureRecords(ViewState& state);
 // Opens the device; on failure shows the open-failure box (no owner) and latches audioFault.
 void OpenCaptureDevice(ViewState& state, ISoundInput& sound, IMessageBox& messages);
 // Prepare, queue and start one recording, reporting each failure.
-void ArmCapture(CSylvarineView& view);
+void ArmCapture(ViewState& state, const CaptureServices& services);
 // Takes what the device delivered (reporting a failure), then converts the whole buffer.
-void CollectCapture(CSylvarineView& view);
+void CollectCapture(ViewState& state, const CaptureServices& services);
 // Converts the whole buffer into the four working arrays, indices 0..3999.
 void ConvertCaptureBuffer(ViewState& state);
 // Closes the device if it is open, reporting a failure.
-void CloseCaptureDevice(CSylvarineView& view);
+void CloseCaptureDevice(ViewState& state, const CaptureServices& services);

@@ -1,6 +1,5 @@
 #include "analyser/display/drawing_surface.h"
 #include "analyser/display/level_meter_parts.h"
-#include "analyser/view/sylvarine_view.h"
 
 namespace {
 
@@ -22,10 +21,9 @@ void DrawBarLabels(DrawingSurface& surface, int32_t x) {
 
 }  // namespace
 
-void DrawBargraphs(CSylvarineView& view, DrawingSurface& surface) {
-  ViewState& state = view.State();
-  state.leftBarArea = {180, 100, 210, 400};
-  state.rightBarArea = {580, 100, 610, 400};
+void DrawBargraphs(ViewState& state, DrawingSurface& surface) {
+  state.leftBarArea = kLeftBarArea;
+  state.rightBarArea = kRightBarArea;
 
   const Colour background = state.bargraphBackgroundColour;
   surface.FillSolidRect(0, 0, 800, 99, background);

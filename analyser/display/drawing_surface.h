@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "analyser/display/drawing_resources.h"
+#include "analyser/state/drawing_resources.h"
 #include "platform/geometry.h"
 
 class DrawingSurface {

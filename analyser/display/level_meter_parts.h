@@ -3,15 +3,15 @@
 #include <cstdint>
 
 #include "analyser/display/drawable_coordinate.h"
+#include "analyser/state/level_areas.h"
+#include "analyser/state/view_state.h"
 
-class CSylvarineView;
 class DrawingSurface;
-struct ViewState;
 
 // Largest value among indices 1..4000 of the two channels, into rightPeak and leftPeak.
 void ComputeLevelPeaks(ViewState& state);
-void DrawVuMeters(CSylvarineView& view, DrawingSurface& surface);
-void DrawBargraphs(CSylvarineView& view, DrawingSurface& surface);
+void DrawVuMeters(ViewState& state, DrawingSurface& surface);
+void DrawBargraphs(ViewState& state, DrawingSurface& surface);
 // Button-face colour below logical y 500 and right of logical x 800.
 void FillOutsideDrawing(DrawingSurface& surface);
 

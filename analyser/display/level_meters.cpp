@@ -1,7 +1,6 @@
 #include "analyser/display/display_parts.h"
 #include "analyser/display/drawing_surface.h"
 #include "analyser/display/level_meter_parts.h"
-#include "analyser/view/sylvarine_view.h"
 
 namespace {
 
@@ -20,21 +19,11 @@ void ComputeLevelPeaks(ViewState& state) {
   state.leftPeak = PeakOf(state.samples.leftSamples);
 }
 
-void DrawLevelMeters(CSylvarineView& view, DrawingSurface& surface) {
-  ViewState& state = view.State();
+void DrawLevelMeters(ViewState& state, DrawingSurface& surface) {
   ComputeLevelPeaks(state);
   if (state.displayFamily == DisplayFamily::VuMeters) {
-    DrawVuMeters(view, surface);
+    DrawVuMeters(state, surface);
   } else if (state.displayFamily == DisplayFamily::Bargraphs) {
-    DrawBargraphs(view, surface);
+    DrawBargraphs(state, surface);
   }
-}
-
-void FillOutsideDrawing(DrawingSurface& surface) {
-  const Rect client = surface.ClientRect();
-  const int32_t width = client.right - client.left;
-  const int32_t height = client.bottom - client.top;
-  const Colour face = surface.ButtonFaceColour();
-  surface.FillSolidRect(0, 500, width, height, face);
-  surface.FillSolidRect(800, 0, width, height, face);
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "analyser/display/drawing_surface.h"
-#include "analyser/view/view_state.h"
+#include "analyser/state/view_state.h"
 
 // Fonts and pens from the current colours and thickness, in their creation order.
 void CreateDrawingResources(ViewState& state);

@@ -1,21 +1,20 @@
-// The view's one paint: every display, on the screen and on the printer.
+#include "analyser/display/paint.h"
+
 #include "analyser/display/display_parts.h"
-#include "analyser/display/drawing_surface.h"
 #include "analyser/display/oscilloscope_parts.h"
-#include "analyser/view/sylvarine_view.h"
+#include "analyser/spectrum/analyse_spectrum.h"
 
 namespace {
 
 void SetMappingFor(const ViewState& state, DrawingSurface& surface) {
   if (state.outputTarget == OutputTarget::Printer)
-    surface.SetMapping(800, 600, 2400, 1800);
+    surface.SetMapping(kLogicalWidth, kLogicalHeight, kPrinterPageWidth, kPrinterPageHeight);
   else
-    surface.SetMapping(800, 600, 800, 600);
+    surface.SetMapping(kLogicalWidth, kLogicalHeight, kLogicalWidth, kLogicalHeight);
 }
 
-void DrawOscilloscopeScreen(CSylvarineView& view, DrawingSurface& surface, Colour buttonFace,
+void DrawOscilloscopeScreen(ViewState& state, DrawingSurface& surface, Colour buttonFace,
                             const Rect& client) {
-  ViewState& state = view.State();
   const bool onScreen = state.outputTarget != OutputTarget::Printer;
   surface.SelectFont(state.labelFont);
   surface.SetTextColour(0);
@@ -23,18 +22,17 @@ void DrawOscilloscopeScreen(CSylvarineView& view, DrawingSurface& surface, Colou
   DrawScopeFrame(state, surface);
   surface.SetTransparentText();
   DrawVerticalScale(state, surface);
-  if (onScreen) DrawPanelFrameAndModeBoxes(view, surface);
-  if (onScreen) DrawPanelTimeBaseRows(view, surface);
+  if (onScreen) DrawPanelFrameAndModeBoxes(state, surface);
+  if (onScreen) DrawPanelTimeBaseRows(state, surface);
   DrawTimeLabels(state, surface);
-  if (onScreen) DrawPanelRemainder(view, surface);
+  if (onScreen) DrawPanelRemainder(state, surface);
   DrawTraceAreaAndGrid(state, surface);
   DrawTraces(state, surface);
 }
 
 }  // namespace
 
-void CSylvarineView::OnDraw(DrawingSurface& surface) {
-  ViewState& state = *state_;
+void PaintView(ViewState& state, CSylvarineDoc& document, DrawingSurface& surface) {
   const Colour buttonFace = surface.ButtonFaceColour();
   const Rect client = surface.ClientRect();
   SetMappingFor(state, surface);
@@ -42,23 +40,23 @@ void CSylvarineView::OnDraw(DrawingSurface& surface) {
     CreateDrawingResources(state);
     state.resourcesPending = 0;
   }
-  document_.ProvideBlock(state.samples);
-  if (document_.loadedFromFile == 1) {
-    AnalyseSpectrum(1);
-    AnalyseSpectrum(2);
-    document_.loadedFromFile = 0;
+  document.ProvideBlock(state.samples);
+  if (document.loadedFromFile == 1) {
+    AnalyseSpectrumOf(state, 1);
+    AnalyseSpectrumOf(state, 2);
+    document.loadedFromFile = 0;
   }
   switch (state.displayFamily) {
     case DisplayFamily::Oscilloscope:
-      DrawOscilloscopeScreen(*this, surface, buttonFace, client);
+      DrawOscilloscopeScreen(state, surface, buttonFace, client);
       break;
     case DisplayFamily::VuMeters:
     case DisplayFamily::Bargraphs:
       surface.SelectFont(state.meterFont);
-      DrawLevelMeters(*this, surface);
+      DrawLevelMeters(state, surface);
       break;
     case DisplayFamily::Spectrograph:
-      DrawSpectrograph(*this, surface);
+      DrawSpectrograph(state, surface);
       break;
     default:
       break;

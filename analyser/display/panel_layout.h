@@ -2,7 +2,7 @@
 // Where the settings panel's boxes and labels sit, and which click does what.
 #include <cstdint>
 
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "platform/geometry.h"
 
 namespace PanelLayout {
@@ -95,11 +95,14 @@ constexpr HitBand kHitBands[] = {
     {710, 390, 725, 405, CommandId::ScaleLeft},
 };
 
-// A left click strictly inside this area starts a stopped measurement.
+// A left click strictly inside this area starts a stopped measurement, a right click
+// there stops a running one.
 constexpr HitBand kTraceClickArea{15, 15, 524, 424, CommandId::Start};
 
 constexpr bool StrictlyInside(const HitBand& band, Point p) {
   return band.left < p.x && p.x < band.right && band.top < p.y && p.y < band.bottom;
 }
+
+constexpr bool InTraceClickArea(Point p) { return StrictlyInside(kTraceClickArea, p); }
 
 }  // namespace PanelLayout

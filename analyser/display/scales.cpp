@@ -1,3 +1,5 @@
+#include "analyser/display/scale_layout.h"
+
 #include <cstdint>
 
 #include "analyser/display/oscilloscope_parts.h"
@@ -121,32 +123,55 @@ int GainIndexOf(int32_t gain) {
 
 }  // namespace
 
-void DrawVerticalScale(const ViewState& state, DrawingSurface& surface) {
+VerticalScaleLayout VerticalScaleOf(const ViewState& state) {
+  VerticalScaleLayout layout;
   const int config = ConfigOf(state);
   const int gain = GainIndexOf(state.verticalGain);
-  if (config < 0 || gain < 0) return;
+  if (config < 0 || gain < 0) return layout;
 
   const ZoneBar& bar = kZoneBars[config][gain];
   for (int k = 0; k < bar.count; ++k) {
     const Segment& segment = bar.segments[k];
-    surface.FillSolidRect(520, segment.top, 5, segment.bottom - segment.top, segment.colour);
+    layout.zones[layout.zoneCount++] = {{kZoneBarLeft, segment.top, kZoneBarLeft + kZoneBarWidth,
+                                         segment.bottom},
+                                        segment.colour};
   }
 
   const LabelRow* table = nullptr;
   if (state.verticalScale == VerticalScale::Decibel) table = &kDecibelLabels[config][gain];
   if (state.verticalScale == VerticalScale::Linear) table = &kLinearLabels[config][gain];
-  if (table == nullptr) return;
+  if (table == nullptr) return layout;
   for (int k = 0; k < kGraduations; ++k) {
     const char* label = (*table)[k];
-    if (label != nullptr) surface.TextOut(530, 14 + 50 * k, label);
+    if (label != nullptr) layout.labels[layout.labelCount++] = {{530, 14 + 50 * k}, label};
   }
+  return layout;
+}
+
+TimeLabelLayout TimeLabelsOf(int32_t timeBase) {
+  TimeLabelLayout layout;
+  for (const TimeLabels& row : kTimeLabels) {
+    if (row.timeBase != timeBase) continue;
+    for (int32_t k = 0; k < 11; ++k) layout.labels[layout.count++] = {{40 + 45 * k, 430}, row.labels[k]};
+    layout.labels[layout.count++] = {{252, 445}, row.unit};
+    break;
+  }
+  return layout;
+}
+
+void DrawVerticalScale(const ViewState& state, DrawingSurface& surface) {
+  const VerticalScaleLayout layout = VerticalScaleOf(state);
+  for (int k = 0; k < layout.zoneCount; ++k) {
+    const Rect& area = layout.zones[k].area;
+    surface.FillSolidRect(area.left, area.top, area.right - area.left, area.bottom - area.top,
+                          layout.zones[k].colour);
+  }
+  for (int k = 0; k < layout.labelCount; ++k)
+    surface.TextOut(layout.labels[k].at.x, layout.labels[k].at.y, layout.labels[k].text);
 }
 
 void DrawTimeLabels(const ViewState& state, DrawingSurface& surface) {
-  for (const TimeLabels& row : kTimeLabels) {
-    if (row.timeBase != state.timeBase) continue;
-    for (int32_t k = 0; k < 11; ++k) surface.TextOut(40 + 45 * k, 430, row.labels[k]);
-    surface.TextOut(252, 445, row.unit);
-    return;
-  }
+  const TimeLabelLayout layout = TimeLabelsOf(state.timeBase);
+  for (int k = 0; k < layout.count; ++k)
+    surface.TextOut(layout.labels[k].at.x, layout.labels[k].at.y, layout.labels[k].text);
 }

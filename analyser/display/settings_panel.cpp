@@ -3,18 +3,12 @@
 #include "analyser/display/display_parts.h"
 #include "analyser/display/drawing_surface.h"
 #include "analyser/display/panel_layout.h"
-#include "analyser/view/sylvarine_view.h"
 
 using namespace PanelLayout;
 
 namespace {
 
 bool OnScreen(const ViewState& state) { return state.outputTarget == OutputTarget::Screen; }
-
-// The scale side is offered only while the offset layout is on screen.
-bool ShowsScaleSide(const ViewState& state) {
-  return state.scopeMode == ScopeMode::StereoOffset && state.rightTraceCentre == 120;
-}
 
 void DrawBox(ViewState& state, DrawingSurface& surface, int32_t x0, int32_t top) {
   state.panelBox = {x0, top, x0 + kBoxSize, top + kBoxSize};
@@ -45,8 +39,7 @@ void DrawLabel(DrawingSurface& surface, int32_t x, int32_t boxTop, const char* t
 
 }  // namespace
 
-void DrawPanelFrameAndModeBoxes(CSylvarineView& view, DrawingSurface& surface) {
-  ViewState& state = view.State();
+void DrawPanelFrameAndModeBoxes(ViewState& state, DrawingSurface& surface) {
   if (!OnScreen(state)) return;
   state.panelFrame = kPanelFrame;
   surface.DrawBumpEdge(state.panelFrame);
@@ -57,8 +50,7 @@ void DrawPanelFrameAndModeBoxes(CSylvarineView& view, DrawingSurface& surface) {
   DrawBox(state, surface, kFirstColumnBoxX, kTimeBaseBoxes[0].top);
 }
 
-void DrawPanelTimeBaseRows(CSylvarineView& view, DrawingSurface& surface) {
-  ViewState& state = view.State();
+void DrawPanelTimeBaseRows(ViewState& state, DrawingSurface& surface) {
   if (!OnScreen(state)) return;
   DrawIndicator(surface, kFirstColumnBoxX, kTimeBaseBoxes[0].top,
                 state.timeBase == kTimeBaseBoxes[0].timeBase, kTimeBaseColour);
@@ -69,10 +61,10 @@ void DrawPanelTimeBaseRows(CSylvarineView& view, DrawingSurface& surface) {
   }
 }
 
-void DrawPanelRemainder(CSylvarineView& view, DrawingSurface& surface) {
-  ViewState& state = view.State();
+void DrawPanelRemainder(ViewState& state, DrawingSurface& surface) {
   if (!OnScreen(state)) return;
-  const bool showsSide = ShowsScaleSide(state);
+  // The scale side is offered only while the offset layout is on screen.
+  const bool showsSide = OffsetLayoutShown(state);
 
   for (const ValueRow& row : kRefreshRows) {
     DrawRow(state, surface, kFirstColumnBoxX, row.top, state.refreshPeriod == row.value,

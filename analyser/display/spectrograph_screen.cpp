@@ -2,11 +2,10 @@
 // anchored to the middle and the bottom of the client area.
 #include "analyser/display/display_parts.h"
 #include "analyser/display/drawing_surface.h"
-#include "analyser/view/sylvarine_view.h"
+#include "analyser/display/paint.h"
 
 namespace {
 
-constexpr int32_t kPrinterHeight = 700;
 constexpr int32_t kSmallLayoutMaxHeight = 600;
 constexpr int32_t kFirstBin = 1, kLastBin = 67;
 constexpr int32_t kBinWidth = 10;
@@ -89,10 +88,9 @@ void DrawCurve(DrawingSurface& surface, const SpectrographLayout& layout, int32_
 
 }  // namespace
 
-void DrawSpectrograph(CSylvarineView& view, DrawingSurface& surface) {
-  ViewState& state = view.State();
+void DrawSpectrograph(ViewState& state, DrawingSurface& surface) {
   const int32_t height =
-      state.outputTarget == OutputTarget::Printer ? kPrinterHeight : surface.ClientRect().bottom;
+      state.outputTarget == OutputTarget::Printer ? kPrintedSpectrographHeight : surface.ClientRect().bottom;
   const SpectrographLayout layout = LayoutFor(height);
   const int32_t left = layout.spectrumLeft;
   const int32_t middle = height / 2;

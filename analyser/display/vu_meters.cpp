@@ -1,6 +1,5 @@
 #include "analyser/display/drawing_surface.h"
 #include "analyser/display/level_meter_parts.h"
-#include "analyser/view/sylvarine_view.h"
 
 namespace {
 
@@ -26,10 +25,9 @@ void DrawMeter(DrawingSurface& surface, int32_t dx, int32_t peak) {
 
 }  // namespace
 
-void DrawVuMeters(CSylvarineView& view, DrawingSurface& surface) {
-  ViewState& state = view.State();
-  state.leftMeterArea = {20, 100, 370, 300};
-  state.rightMeterArea = {420, 100, 770, 300};
+void DrawVuMeters(ViewState& state, DrawingSurface& surface) {
+  state.leftMeterArea = kLeftMeterArea;
+  state.rightMeterArea = kRightMeterArea;
 
   surface.SelectPen(state.axisPen);
   const Colour background = state.vuBackgroundColour;

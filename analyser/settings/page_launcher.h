@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "analyser/state/application_title.h"
 #include "platform/machine.h"
 #include "platform/view_host.h"
 
@@ -35,7 +36,6 @@ struct PageLauncherServices {
 constexpr char kSetupKey[] = "Software\\Kelvory\\Sylvarine\\SetupInfo\\";
 constexpr char kHelpPage[] = "help.htm";
 constexpr char kWebPage[] = "connect.htm";
-constexpr char kApplicationTitle[] = "Sylvarine";
 constexpr char kNoBrowserMessage[] = "Impossible d'afficher l'aide.";
 constexpr char kNoInstallDirectoryMessage[] =
     "Une entrée du registre n'a pas été trouvée. Réinstallez le programme.";

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "analyser/settings/settings_defaults.h"
-#include "analyser/view/view_state.h"
+#include "analyser/state/view_state.h"
 #include "platform/view_host.h"
 
 // Control identifiers of the dialog.

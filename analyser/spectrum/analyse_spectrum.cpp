@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <iterator>
 
 #include "analyser/spectrum/wrapping_arithmetic.h"
-#include "analyser/view/sylvarine_view.h"
 
 namespace {
 
@@ -176,5 +176,3 @@ void AnalyseSpectrumOf(ViewState& state, uint8_t channel) {
   Integrate(state, work.spectrumBins, state.spectrum.integratedSpectrum[index]);
   Compress(state, index);
 }
-
-void CSylvarineView::AnalyseSpectrum(uint8_t channel) { AnalyseSpectrumOf(*state_, channel); }

@@ -2,7 +2,7 @@
 // The period-and-swing spectrum estimator: no transform, integers only, no allocation.
 #include <cstdint>
 
-#include "analyser/view/view_state.h"
+#include "analyser/state/view_state.h"
 
 // Period lengths (in samples) that bound the 20 bins of the first decade, long to short.
 // Each further decade divides them by 10.

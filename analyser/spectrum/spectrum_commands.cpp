@@ -1,6 +1,6 @@
 #include "analyser/spectrum/spectrum_commands.h"
 
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "analyser/view/view_state.h"
+#include "analyser/state/view_state.h"
 
 // Applies the command and returns true when `commandId` is one of them.
 bool HandleSpectrumCommand(ViewState& state, uint32_t commandId);

@@ -5,6 +5,10 @@
 constexpr int32_t kFrameWidth = 800, kFrameHeight = 572;
 constexpr int32_t kSmallScreenWidth = 850;
 
+// The view's rows down to the start/stop prompt below the trace area: a tall window
+// manager's title bar may take the frame's height, but never these.
+constexpr int32_t kViewMinimumHeight = 476;
+
 constexpr Rect MainFramePlacement(int32_t screenWidth, int32_t screenHeight) {
   if (screenWidth <= kSmallScreenWidth) return {0, 0, kFrameWidth, kFrameHeight};
   const int32_t x = (screenWidth - kFrameWidth) / 2;

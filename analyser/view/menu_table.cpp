@@ -1,43 +1,40 @@
 #include "analyser/view/menu_table.h"
 
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 
 namespace {
 
 using K = MenuItemKind;
 using namespace CommandId;
 
-constexpr MenuItem Popup(int depth, const char* text) {
-  return {depth, K::Popup, text, 0, false, false};
+constexpr MenuItem Popup(int depth, const char* text) { return {depth, K::Popup, text, 0, false}; }
+constexpr MenuItem Item(int depth, const char* text, uint32_t id, bool checkable = false) {
+  return {depth, K::Command, text, id, checkable};
 }
-constexpr MenuItem Item(int depth, const char* text, uint32_t id, bool checkable = false,
-                        bool checked = false) {
-  return {depth, K::Command, text, id, checkable, checked};
+constexpr MenuItem Check(int depth, const char* text, uint32_t id) {
+  return Item(depth, text, id, true);
 }
-constexpr MenuItem Check(int depth, const char* text, uint32_t id, bool checked = false) {
-  return Item(depth, text, id, true, checked);
-}
-constexpr MenuItem Separator(int depth) { return {depth, K::Separator, "", 0, false, false}; }
+constexpr MenuItem Separator(int depth) { return {depth, K::Separator, "", 0, false}; }
 
 constexpr MenuItem kMenuBar[] = {
     Popup(0, "&Fichier"),
-    Item(1, "&Nouveau\tCtrl+N", FileNew),
-    Item(1, "&Ouvrir...\tCtrl+O", FileOpen),
-    Item(1, "&Enregistrer\tCtrl+S", FileSave),
+    Item(1, "&Nouveau", FileNew),
+    Item(1, "&Ouvrir...", FileOpen),
+    Item(1, "&Enregistrer", FileSave),
     Item(1, "En&registrer sous...", FileSaveAs),
     Separator(1),
-    Item(1, "&Imprimer...\tCtrl+P", FilePrint),
+    Item(1, "&Imprimer...", FilePrint),
     Item(1, "Aperçu a&vant impression", FilePrintPreview),
     Item(1, "C&onfiguration de l'impression...", FilePrintSetup),
     Separator(1),
-    {1, K::RecentFiles, "", FileMru1, false, false},
+    {1, K::RecentFiles, "", FileMru1, false},
     Separator(1),
     Item(1, "&Quitter", AppExit),
 
     Popup(0, "&Affichage"),
-    Check(1, "&Barre d'outils", ViewToolbar, true),
-    Check(1, "Barre d'é&tat", ViewStatusBar, true),
-    Check(1, "&Grille", Grid, true),
+    Check(1, "&Barre d'outils", ViewToolbar),
+    Check(1, "Barre d'é&tat", ViewStatusBar),
+    Check(1, "&Grille", Grid),
 
     Popup(0, "&?"),
     Separator(1),
@@ -46,11 +43,11 @@ constexpr MenuItem kMenuBar[] = {
 
     Popup(0, "&Mesure"),
     Check(1, "M&arche", Start),
-    Check(1, "A&rrêt", Stop, true),
+    Check(1, "A&rrêt", Stop),
 
     Popup(0, "Mo&de"),
     Popup(1, "&Oscilloscope"),
-    Check(2, "2 &voies décalées", StereoOffset, true),
+    Check(2, "2 &voies décalées", StereoOffset),
     Check(2, "2 v&oies superposées", StereoOverlay),
     Check(2, "&Somme", Sum),
     Check(2, "&Différence", Difference),
@@ -66,22 +63,22 @@ constexpr MenuItem kMenuBar[] = {
     Check(2, "10 ms.", TimeBase10ms),
     Check(2, "5 ms.", TimeBase5ms),
     Check(2, "2 ms.", TimeBase2ms),
-    Check(2, "1 ms.", TimeBase1ms, true),
+    Check(2, "1 ms.", TimeBase1ms),
     Check(2, "0.5 ms.", TimeBase05ms),
     Check(2, "0.2 ms.", TimeBase02ms),
     Popup(1, "&Rafraîchissement"),
     Check(2, "Rapide", RefreshFast),
-    Check(2, "Moyen", RefreshMedium, true),
+    Check(2, "Moyen", RefreshMedium),
     Check(2, "Lent", RefreshSlow),
     Popup(1, "&Amplification Vert."),
-    Check(2, "X 1", Gain1, true),
+    Check(2, "X 1", Gain1),
     Check(2, "X 2", Gain2),
     Check(2, "X 5", Gain5),
     Popup(1, "&Echelle Verticale"),
-    Check(2, "DB.", ScaleDecibel, true),
+    Check(2, "DB.", ScaleDecibel),
     Check(2, "Linéaire", ScaleLinear),
     Popup(2, "2 voies décalées"),
-    Check(3, "Droite", ScaleRight, true),
+    Check(3, "Droite", ScaleRight),
     Check(3, "Gauche", ScaleLeft),
     Popup(1, "&Spectrographe"),
     Popup(2, "&Integration"),
@@ -182,9 +179,11 @@ constexpr PromptEntry kPrompts[] = {
 
 constexpr char kRecentFilePrompt[] = "Ouvre ce document";
 
+// Every key is named after its item's text in the menu, except F1: "Aide du programme"
+// does not show it.
 constexpr Accelerator kAccelerators[] = {
-    {"Ctrl+N", FileNew}, {"Ctrl+O", FileOpen}, {"Ctrl+S", FileSave},
-    {"Ctrl+P", FilePrint}, {"F1", Help},
+    {"Ctrl+N", FileNew, true}, {"Ctrl+O", FileOpen, true}, {"Ctrl+S", FileSave, true},
+    {"Ctrl+P", FilePrint, true}, {"F1", Help, false},
 };
 
 }  // namespace
@@ -193,8 +192,18 @@ std::span<const MenuItem> MenuBarItems() { return kMenuBar; }
 std::span<const ToolbarEntry> ToolbarEntries() { return kToolbar; }
 std::span<const Accelerator> Accelerators() { return kAccelerators; }
 
+std::string MenuText(const MenuItem& item) {
+  std::string text = item.text;
+  for (const Accelerator& accelerator : kAccelerators) {
+    if (accelerator.commandId == item.commandId && item.kind == MenuItemKind::Command &&
+        accelerator.namedInMenu)
+      text.append("\t").append(accelerator.keys);
+  }
+  return text;
+}
+
 std::string_view PromptString(uint32_t commandId) {
-  if (commandId >= FileMru1 && commandId < FileMru1 + 16) return kRecentFilePrompt;
+  if (commandId >= FileMru1 && commandId < FileMru1 + kRecentFileCount) return kRecentFilePrompt;
   for (const PromptEntry& entry : kPrompts)
     if (entry.commandId == commandId) return entry.text;
   return {};

@@ -2,6 +2,7 @@
 // The analyser's menu bar, toolbar and string table, as data the shell turns into widgets.
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 enum class MenuItemKind { Popup, Command, Separator, RecentFiles };
@@ -9,10 +10,9 @@ enum class MenuItemKind { Popup, Command, Separator, RecentFiles };
 struct MenuItem {
   int depth;  // 0 for the seven top-level menus; an entry belongs to the popup above it
   MenuItemKind kind;
-  const char* text;  // "&" marks the mnemonic, "\t" precedes the shortcut
+  const char* text;  // "&" marks the mnemonic; MenuText adds the shortcut
   uint32_t commandId;
-  bool checkable;
-  bool initiallyChecked;
+  bool checkable;  // whether its mark shows is the view's state, asked when a menu opens
 };
 
 std::span<const MenuItem> MenuBarItems();
@@ -37,5 +37,10 @@ std::string_view Tooltip(uint32_t commandId);
 struct Accelerator {
   const char* keys;  // portable key sequence text, e.g. "Ctrl+N", "F1"
   uint32_t commandId;
+  bool namedInMenu;  // the menu shows the keys after the item's text
 };
 std::span<const Accelerator> Accelerators();
+
+// The text a menu shows for an item: its own, then a tab and the keys of its accelerator
+// where the menu names them.
+std::string MenuText(const MenuItem& item);

@@ -1,15 +1,15 @@
 #include "analyser/view/sylvarine_view.h"
 
-#include "analyser/capture/capture_engine.h"
+#include "analyser/capture/acquisition_cycle.h"
+#include "analyser/display/paint.h"
 #include "analyser/settings/profile_settings.h"
+#include "analyser/spectrum/analyse_spectrum.h"
 
 CSylvarineView::CSylvarineView(CSylvarineDoc& document, const ViewServices& services)
     : document_(document), services_(services), state_(std::make_unique<ViewState>()) {}
 
-void ApplyTimeBase(ViewState& state, const TimeBaseRow& row) {
-  state.timeBase = row.timeBase;
-  state.pixelStep = row.pixelStep;
-  state.sampleStride = row.sampleStride;
+CaptureServices CSylvarineView::Capture() const {
+  return {services_.timers, services_.invalidation, services_.messages, services_.sound};
 }
 
 void CSylvarineView::PreCreateWindow() {
@@ -30,10 +30,10 @@ void CSylvarineView::PreCreateWindow() {
   s.deviceOpen = 0;
   s.displayFamily = DisplayFamily::Oscilloscope;
   s.traceSet = TraceSet::Channels;
-  s.rightTraceCentre = 120;
-  s.leftTraceCentre = 320;
-  s.sumTraceCentre = 220;
-  s.differenceTraceCentre = 220;
+  s.rightTraceCentre = kOffsetCentreRight;
+  s.leftTraceCentre = kOffsetCentreLeft;
+  s.sumTraceCentre = kOverlayCentre;
+  s.differenceTraceCentre = kOverlayCentre;
   ApplyTimeBase(s, kTimeBaseRows[5]);  // 1 ms
   s.scopeArea = {20, 20, 520, 420};
   s.triggerOffset = 0;
@@ -46,6 +46,17 @@ void CSylvarineView::PreCreateWindow() {
 
 void CSylvarineView::OnDestroy() {
   StopAcquisition();
-  CloseCaptureDevice(*this);
+  CloseCaptureDevice(*state_, Capture());
   SaveProfileSettings(*state_, services_.profile);
 }
+
+void CSylvarineView::OnDraw(DrawingSurface& surface) { PaintView(*state_, document_, surface); }
+
+void CSylvarineView::OnDrawWindow(DrawingSurface& surface) {
+  const int32_t target = state_->outputTarget;
+  state_->outputTarget = OutputTarget::Screen;
+  PaintView(*state_, document_, surface);
+  state_->outputTarget = target;
+}
+
+void CSylvarineView::AnalyseSpectrum(uint8_t channel) { AnalyseSpectrumOf(*state_, channel); }

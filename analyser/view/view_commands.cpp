@@ -1,12 +1,10 @@
 // Menu commands of the view and its hooks around printing.
 
 #include "analyser/spectrum/spectrum_commands.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "analyser/view/sylvarine_view.h"
 
 namespace {
-
-constexpr int32_t kOffsetCentreRight = 120, kOffsetCentreLeft = 320, kOverlayCentre = 220;
 
 void RedrawAll(const ViewServices& services) { services.invalidation.Invalidate(nullptr, true); }
 
@@ -54,10 +52,6 @@ const ValueCommand* FindValue(const ValueCommand (&table)[N], uint32_t id) {
   for (const ValueCommand& entry : table)
     if (entry.commandId == id) return &entry;
   return nullptr;
-}
-
-bool OffsetLayoutShown(const ViewState& s) {
-  return s.scopeMode == ScopeMode::StereoOffset && s.rightTraceCentre == kOffsetCentreRight;
 }
 
 void PrepareStateForPrinting(CSylvarineView& view) {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "analyser/view/sylvarine_view.h"
 #include "tests/support/view_doubles.h"
 
@@ -19,6 +19,7 @@ class CaptureFixture : public ::testing::Test {
   }
 
   ViewState& State() { return view->State(); }
+  CaptureServices Capture() { return {timers, invalidation, messages, sound}; }
   bool TimerArmed() const { return timers.IsArmed(TimerId::Acquisition); }
   uint32_t TimerPeriod() const { return timers.PeriodOf(TimerId::Acquisition).value_or(0); }
 

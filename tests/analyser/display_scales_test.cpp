@@ -1,140 +1,122 @@
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "analyser/display/scale_layout.h"
 #include "tests/analyser/display_fixture.h"
+#include "tests/support/golden_file.h"
 
 namespace {
 
-class ScalesTest : public DisplayTest {
- protected:
-  // Labels at x 530, as "y:text".
-  std::vector<std::string> ScaleLabels() {
-    std::vector<std::string> out;
-    for (const auto& text : surface.Texts())
-      if (text.x == 530) out.push_back(std::to_string(text.y) + ":" + text.text);
-    return out;
+std::string ColourName(Colour colour) {
+  switch (colour) {
+    case 0x00FF00: return "green";
+    case 0x00FFFF: return "yellow";
+    case 0x0000FF: return "red";
+    default: return std::to_string(colour);
   }
-  // Zone-bar segments as "top-bottom:colour", in drawing order.
-  std::vector<std::string> ZoneBar() {
-    std::vector<std::string> out;
-    for (const auto& fill : surface.Fills()) {
-      if (fill.x != 520) continue;
-      EXPECT_EQ(fill.width, 5);
-      out.push_back(std::to_string(fill.y) + "-" + std::to_string(fill.y + fill.height) + ":" +
-                    (fill.colour == kGreen ? "G" : fill.colour == kYellow ? "Y" : "R"));
+}
+
+std::string Listing(const VerticalScaleLayout& layout) {
+  std::string out;
+  for (int k = 0; k < layout.zoneCount; ++k) {
+    const Rect& a = layout.zones[k].area;
+    out += "  zone " + std::to_string(a.left) + "," + std::to_string(a.top) + " to " +
+           std::to_string(a.right) + "," + std::to_string(a.bottom) + " " +
+           ColourName(layout.zones[k].colour) + "\n";
+  }
+  for (int k = 0; k < layout.labelCount; ++k) {
+    const PlacedLabel& l = layout.labels[k];
+    out += "  label " + std::to_string(l.at.x) + "," + std::to_string(l.at.y) + " " + l.text + "\n";
+  }
+  return out;
+}
+
+// Every scope mode, scale side, gain and graduation; every time base.
+TEST(ScaleLayout, EveryVerticalScaleAndTimeBaseIsTheRecordedOne) {
+  constexpr const char* kModes[] = {"", "offset", "overlay", "sum", "difference", "lissajous"};
+  std::string out;
+  auto state = std::make_unique<ViewState>();
+  for (int32_t mode = ScopeMode::StereoOffset; mode <= ScopeMode::Lissajous; ++mode) {
+    for (int32_t side : {ScaleSide::Right, ScaleSide::Left}) {
+      for (int32_t gain : {1, 2, 5}) {
+        for (int32_t scale : {VerticalScale::Decibel, VerticalScale::Linear}) {
+          state->scopeMode = mode;
+          state->scaleSide = side;
+          state->verticalGain = gain;
+          state->verticalScale = scale;
+          out += std::string(kModes[mode]) + (side == ScaleSide::Right ? " right" : " left") +
+                 " x" + std::to_string(gain) +
+                 (scale == VerticalScale::Decibel ? " decibel" : " linear") + "\n";
+          out += Listing(VerticalScaleOf(*state));
+        }
+      }
     }
-    return out;
   }
-  std::vector<std::string> TimeLabels() {
-    std::vector<std::string> out;
-    for (const auto& text : surface.Texts())
-      if ((text.y == 430 || text.y == 445) && text.x < 530)  // the panel hint is at 555
-        out.push_back(std::to_string(text.x) + "," + std::to_string(text.y) + ":" + text.text);
-    return out;
-  }
-};
-
-using Strings = std::vector<std::string>;
-
-TEST_F(ScalesTest, RightChannelAtGainOneShowsSixLabelsOnly) {
-  Paint();
-  EXPECT_EQ(ScaleLabels(), (Strings{"14:0", "64:-6", "114:--", "164:-6", "214:0", "264:+3"}));
-  EXPECT_EQ(ZoneBar(), (Strings{"20-49:Y", "49-191:G", "191-220:Y", "220-261:R"}));
-  for (const auto& text : surface.Texts()) {
-    if (text.x == 530) {
-      EXPECT_EQ(text.font, State().labelFont);
+  for (const TimeBaseRow& row : kTimeBaseRows) {
+    out += "time base " + std::to_string(row.timeBase) + "\n";
+    const TimeLabelLayout labels = TimeLabelsOf(row.timeBase);
+    for (int k = 0; k < labels.count; ++k) {
+      const PlacedLabel& l = labels.labels[k];
+      out += "  label " + std::to_string(l.at.x) + "," + std::to_string(l.at.y) + " " + l.text + "\n";
     }
   }
+  EXPECT_TRUE(MatchesGoldenFile("scale_layouts.txt", out));
 }
 
-TEST_F(ScalesTest, LinearSwitchChangesLabelsAndKeepsTheZoneBar) {
-  State().verticalGain = 2;
-  Paint();
-  const Strings bar = ZoneBar();
-  EXPECT_EQ(bar, (Strings{"20-262:G", "262-320:Y", "320-402:R"}));
-  EXPECT_EQ(ScaleLabels()[5], "264:-2.5");
-  State().verticalScale = VerticalScale::Linear;
-  Paint();
-  EXPECT_EQ(ZoneBar(), bar);
-  EXPECT_EQ(ScaleLabels(), (Strings{"14:50", "64:25", "114:0", "164:25", "214:50", "264:75",
-                                    "314:100", "364:125", "414:150"}));
+TEST(ScaleLayout, StatesWithoutATableHaveNoScale) {
+  auto state = std::make_unique<ViewState>();
+  state->scopeMode = ScopeMode::StereoOffset;
+  state->scaleSide = ScaleSide::Right;
+  state->verticalGain = 3;
+  state->verticalScale = VerticalScale::Decibel;
+  EXPECT_EQ(VerticalScaleOf(*state).zoneCount, 0);
+  state->verticalGain = 1;
+  state->verticalScale = 0;
+  EXPECT_GT(VerticalScaleOf(*state).zoneCount, 0);  // the zone bar without labels
+  EXPECT_EQ(VerticalScaleOf(*state).labelCount, 0);
+  EXPECT_EQ(TimeLabelsOf(3).count, 0);
 }
 
-TEST_F(ScalesTest, LeftScaleOfTheOffsetLayout) {
-  State().scaleSide = ScaleSide::Left;
-  Paint();
-  EXPECT_EQ(ScaleLabels(), (Strings{"164:+3", "214:0", "264:-6", "314:--", "364:-6", "414:0"}));
-  EXPECT_EQ(ZoneBar(), (Strings{"181-222:R", "220-249:Y", "249-391:G", "391-420:Y"}));
-  State().verticalGain = 2;
-  Paint();
-  // Order matters: the later segments are drawn over the green.
-  EXPECT_EQ(ZoneBar(), (Strings{"178-420:G", "120-178:Y", "38-120:R"}));
-  State().verticalGain = 5;
-  State().verticalScale = VerticalScale::Linear;
-  Paint();
-  EXPECT_EQ(ScaleLabels().front(), "14:60");
-  EXPECT_EQ(ZoneBar(), (Strings{"18-420:G"}));
-}
+class ScalesTest : public DisplayTest {};
 
-TEST_F(ScalesTest, CentredModesUseTheMScaleAndSumItsOwn) {
-  for (int32_t mode : {ScopeMode::StereoOverlay, ScopeMode::Difference, ScopeMode::Lissajous}) {
+// The paint draws the layouts as they are: zone segments in order, then the labels, in
+// the label font; then the time labels.
+TEST_F(ScalesTest, ThePaintDrawsTheLayouts) {
+  for (int32_t mode : {ScopeMode::StereoOffset, ScopeMode::Sum}) {
     ShowScopeMode(mode);
+    State().verticalGain = 2;
+    ApplyTimeBase(State(), kTimeBaseRows[3]);
     Paint();
-    EXPECT_EQ(ScaleLabels(), (Strings{"64:+3", "114:0", "164:-6", "214:--", "264:-6", "314:0",
-                                      "364:+3"}))
-        << mode;
-    EXPECT_EQ(ZoneBar(),
-              (Strings{"79-120:R", "120-149:Y", "149-291:G", "291-320:Y", "320-361:R"}));
+    const VerticalScaleLayout scale = VerticalScaleOf(State());
+    std::vector<RecordingSurface::Fill> zones;
+    for (const auto& fill : surface.Fills())
+      if (fill.x == kZoneBarLeft) zones.push_back(fill);
+    ASSERT_EQ(static_cast<int>(zones.size()), scale.zoneCount);
+    for (int k = 0; k < scale.zoneCount; ++k) {
+      const Rect& a = scale.zones[k].area;
+      EXPECT_EQ(zones[k].y, a.top);
+      EXPECT_EQ(zones[k].width, a.right - a.left);
+      EXPECT_EQ(zones[k].height, a.bottom - a.top);
+      EXPECT_EQ(zones[k].colour, scale.zones[k].colour);
+    }
+    std::vector<std::string> drawn, laidOut;
+    for (const auto& text : surface.Texts()) {
+      if (text.x == 530) {
+        drawn.push_back(std::to_string(text.y) + text.text);
+        EXPECT_EQ(text.font, State().labelFont);
+      }
+      if ((text.y == 430 || text.y == 445) && text.x < 530)  // the panel hint is at 555
+        drawn.push_back(std::to_string(text.x) + "," + std::to_string(text.y) + text.text);
+    }
+    for (int k = 0; k < scale.labelCount; ++k)
+      laidOut.push_back(std::to_string(scale.labels[k].at.y) + scale.labels[k].text);
+    const TimeLabelLayout time = TimeLabelsOf(State().timeBase);
+    for (int k = 0; k < time.count; ++k)
+      laidOut.push_back(std::to_string(time.labels[k].at.x) + "," +
+                        std::to_string(time.labels[k].at.y) + time.labels[k].text);
+    EXPECT_EQ(drawn, laidOut) << mode;
   }
-  // The offset layout's side is ignored in the centred modes.
-  State().scaleSide = ScaleSide::Left;
-  Paint();
-  EXPECT_EQ(ScaleLabels().front(), "64:+3");
-
-  ShowScopeMode(ScopeMode::Sum);
-  State().verticalGain = 2;
-  Paint();
-  EXPECT_EQ(ScaleLabels(), (Strings{"14:-6", "114:-12", "214:--", "314:-12", "414:-6"}));
-  EXPECT_EQ(ZoneBar(), (Strings{"18-420:G"}));
-  State().verticalGain = 1;
-  State().verticalScale = VerticalScale::Linear;
-  Paint();
-  EXPECT_EQ(ScaleLabels().front(), "14:200");
-  EXPECT_EQ(ZoneBar(), (Strings{"78-362:G", "20-78:Y", "362-420:Y"}));
-}
-
-TEST_F(ScalesTest, TimeLabelsOfEachTimeBase) {
-  Paint();  // 1 ms at start
-  const Strings oneMs = TimeLabels();
-  ASSERT_EQ(oneMs.size(), 12u);
-  EXPECT_EQ(oneMs.front(), "40,430:0");
-  EXPECT_EQ(oneMs[1], "85,430:0.1");
-  EXPECT_EQ(oneMs[10], "490,430:1");
-  EXPECT_EQ(oneMs[11], "252,445:(mSec.)");
-
-  ApplyTimeBase(State(), kTimeBaseRows[7]);
-  Paint();
-  EXPECT_EQ(TimeLabels()[10], "490,430:200");
-  EXPECT_EQ(TimeLabels()[11], "252,445:(uSec.)");
-  ApplyTimeBase(State(), kTimeBaseRows[3]);
-  Paint();
-  EXPECT_EQ(TimeLabels()[9], "445,430:4.5");
-  EXPECT_EQ(TimeLabels()[11], "252,445:(mSec.)");
-  ApplyTimeBase(State(), kTimeBaseRows[0]);
-  Paint();
-  EXPECT_EQ(TimeLabels()[10], "490,430:50");
-
-  State().timeBase = 3;  // not a row of the table
-  Paint();
-  EXPECT_TRUE(TimeLabels().empty());
-}
-
-TEST_F(ScalesTest, ScaleAndTimeLabelsArePrintedToo) {
-  State().outputTarget = OutputTarget::Printer;
-  Paint();
-  EXPECT_EQ(ScaleLabels().size(), 6u);
-  EXPECT_EQ(ZoneBar().size(), 4u);
-  EXPECT_EQ(TimeLabels().size(), 12u);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ class MetersTest : public DisplayViewFixture {
   void Draw(int32_t family) {
     State().displayFamily = family;
     surface.Clear();
-    DrawLevelMeters(*view, surface);
+    DrawLevelMeters(State(), surface);
   }
   std::vector<Line> Needles() const { return surface.LinesWith(view->State().axisPen); }
   std::vector<Fill> Masks() const {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "analyser/display/display_parts.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "tests/analyser/display_view_fixture.h"
 
 namespace {
@@ -16,9 +16,9 @@ class PanelTest : public DisplayViewFixture {
  protected:
   void DrawPanel() {
     surface.Clear();
-    DrawPanelFrameAndModeBoxes(*view, surface);
-    DrawPanelTimeBaseRows(*view, surface);
-    DrawPanelRemainder(*view, surface);
+    DrawPanelFrameAndModeBoxes(State(), surface);
+    DrawPanelTimeBaseRows(State(), surface);
+    DrawPanelRemainder(State(), surface);
   }
   // Colour of the indicator drawn in the box at (x0, top), or -1 when none.
   int64_t IndicatorAt(int32_t x0, int32_t top) const {
@@ -61,28 +61,6 @@ TEST_F(PanelTest, StartStateShowsItsIndicatorsInTheirColours) {
   EXPECT_EQ(IndicatorAt(570, 340), 0x0000FF);
   EXPECT_EQ(IndicatorAt(570, 120), 0x00FFFF);
   EXPECT_EQ(IndicatorAt(570, 220), -1);
-}
-
-TEST_F(PanelTest, FrameBoxesLabelsAndSeparatorsSitWhereTheyBelong) {
-  DrawPanel();
-  const auto edges = surface.Of(Op::DrawBumpEdge);
-  ASSERT_EQ(edges.size(), 1u + 20u + 2u + 2u);
-  EXPECT_EQ(edges[0].a, 565);
-  EXPECT_EQ(edges[0].d, 424);
-  EXPECT_EQ(State().panelFrame, (Rect{565, 15, 775, 424}));
-  EXPECT_TRUE(HasText("Stereo Decales", 590, 23));
-  EXPECT_TRUE(HasText("0.2ms.(20us./div.)", 590, 263));
-  EXPECT_TRUE(HasText("Synchronisation", 590, 343));
-  EXPECT_TRUE(HasText("X 5", 590, 403));
-  EXPECT_TRUE(HasText("Echelle", 625, 383));
-  EXPECT_TRUE(HasText("Lin.", 685, 393));
-  EXPECT_TRUE(HasText("Gauche", 730, 393));
-  EXPECT_TRUE(HasText("Cliquez dans les cases pour choisir les reglages", 555, 430));
-
-  std::vector<int32_t> separators;
-  for (const auto& line : surface.LinesWith(State().thinPen))
-    if (line.from.y == line.to.y) separators.push_back(line.from.y);
-  EXPECT_EQ(separators, (std::vector<int32_t>{117, 277, 337, 357, 357}));
 }
 
 TEST_F(PanelTest, PromptFollowsTheMeasurement) {
@@ -169,7 +147,7 @@ TEST_F(PanelTest, AClickInTheTraceAreaStartsAStoppedMeasurementOnce) {
   EXPECT_EQ(timers.setCount, armings);
 
   surface.Clear();
-  DrawPanelRemainder(*view, surface);
+  DrawPanelRemainder(State(), surface);
   EXPECT_TRUE(HasText("Cliquez sur l'ecran avec le bouton DROIT pour arreter la mesure.", 15,
                       460));
 }

@@ -17,7 +17,7 @@ class SpectrographScreenTest : public DisplayViewFixture {
   }
   RecordingSurface Draw(int32_t clientHeight) {
     RecordingSurface surface(Rect{0, 0, 800, clientHeight});
-    DrawSpectrograph(*view, surface);
+    DrawSpectrograph(State(), surface);
     return surface;
   }
   int32_t* Right() { return State().spectrum.displaySpectrum[0]; }

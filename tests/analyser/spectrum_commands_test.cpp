@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "analyser/spectrum/spectrum_commands.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "analyser/view/sylvarine_view.h"
 #include "tests/support/view_doubles.h"
 

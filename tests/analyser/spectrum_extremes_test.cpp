@@ -42,7 +42,7 @@ void ExpectSaneResults(const ViewState& state) {
   for (int k = 0; k < kSpectrumBins; ++k) EXPECT_GE(state.spectrumWork.spectrumBins[k], 0);
 }
 
-// The worked example's shape, 0, A/2, A, A/2, 0, -A/2, -A, -A/2, over every slot.
+// An eight-sample triangle, 0, A/2, A, A/2, 0, -A/2, -A, -A/2, over every slot.
 void FillTriangle(int32_t* samples, int32_t half, int32_t full, int32_t negativeHalf,
                   int32_t negativeFull) {
   const int32_t triangle[8] = {0, half, full, half, 0, negativeHalf, negativeFull, negativeHalf};

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
-#include <tuple>
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -13,8 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "analyser/app/support/font_realisation.h"
 #include "analyser/app/support/qpainter_surface.h"
-#include "analyser/app/support/thin_line.h"
 #include "tests/support/gui_application.h"
 
 namespace {
@@ -30,13 +28,14 @@ class QPainterSurfaceTest : public ::testing::Test {
     image.fill(Qt::white);
     QPainter painter(&image);
     {
-      QPainterSurface surface(painter, QRect(QPoint(0, 0), size));
+      QPainterSurface surface(painter, caches, QRect(QPoint(0, 0), size));
       paint(surface);
     }
     painter.end();
     return image;
   }
   static QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
+  PainterCaches caches;
   static constexpr QRgb kWhite = 0xFFFFFF, kBlack = 0x000000, kRed = 0xFF0000;
 };
 
@@ -144,7 +143,7 @@ TEST_F(QPainterSurfaceTest, ArialMapsToACellOfTheGivenHeightAndAverageWidth) {
   description.width = 5;
   description.weight = 100;
   std::strcpy(description.faceName, "Arial");
-  const QFont font = QPainterSurface::RealiseFont(description);
+  const QFont font = RealiseFont(description);
   const QFontMetrics metrics(font);
   EXPECT_LE(metrics.height(), 12);
   EXPECT_GE(metrics.height(), 10);
@@ -153,7 +152,7 @@ TEST_F(QPainterSurfaceTest, ArialMapsToACellOfTheGivenHeightAndAverageWidth) {
 
   description.height = 24;
   description.width = 10;
-  const QFontMetrics large(QPainterSurface::RealiseFont(description));
+  const QFontMetrics large(RealiseFont(description));
   EXPECT_LE(large.height(), 24);
   EXPECT_GE(large.height(), 21);
   EXPECT_NEAR(large.averageCharWidth(), 10, 1);
@@ -208,53 +207,6 @@ TEST_F(QPainterSurfaceTest, ThinLinesLeaveOutTheirEndPointAndZeroLengthDrawsNoth
   EXPECT_EQ(Row(image, 14, 9, 11), "...");
   EXPECT_EQ(Row(image, 20, 28, 32), ".....");
   EXPECT_EQ(Row(image, 5, 14, 21), "..#####.");
-}
-
-TEST(ThinLine, HalfwayPixelsAreSettledByTheOctant) {
-  using Pixels = std::vector<std::pair<int32_t, int32_t>>;
-  auto plot = [](int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
-    Pixels out;
-    thin_line::PlotPixels(x0, y0, x1, y1, {}, [&](int32_t x, int32_t y, int64_t) { out.emplace_back(x, y); });
-    return out;
-  };
-  EXPECT_EQ(plot(0, 0, 4, 2), (Pixels{{0, 0}, {1, 0}, {2, 1}, {3, 1}}));
-  EXPECT_EQ(plot(4, 2, 0, 0), (Pixels{{4, 2}, {3, 1}, {2, 1}, {1, 0}}));
-  EXPECT_EQ(plot(0, 2, 4, 0), (Pixels{{0, 2}, {1, 1}, {2, 1}, {3, 0}}));  // octant 8 steps on ties
-  EXPECT_EQ(plot(0, 0, 2, 4), (Pixels{{0, 0}, {0, 1}, {1, 2}, {1, 3}}));
-  EXPECT_EQ(plot(0, 0, -2, 4), (Pixels{{0, 0}, {-1, 1}, {-1, 2}, {-2, 3}}));  // octant 3
-  EXPECT_TRUE(plot(7, 7, 7, 7).empty());
-}
-
-// Walking only the part of a line over the device must give exactly the pixels (and dot
-// indices) the whole walk gives there; a reference walk without a clip checks it.
-TEST(ThinLine, ClippedWalkKeepsExactlyThePixelsOfTheWholeWalk) {
-  using Pixel = std::tuple<int32_t, int32_t, int64_t>;
-  const thin_line::Bounds clip{-3, 2, 17, 11};
-  auto inside = [&](int32_t x, int32_t y) {
-    return x >= clip.left && x <= clip.right && y >= clip.top && y <= clip.bottom;
-  };
-  std::mt19937 random(7);
-  std::uniform_int_distribution<int32_t> coordinate(-40, 60);
-  for (int line = 0; line < 4000; ++line) {
-    const int32_t x0 = coordinate(random), y0 = coordinate(random);
-    const int32_t x1 = coordinate(random), y1 = coordinate(random);
-    std::vector<Pixel> whole, clipped;
-    thin_line::PlotPixels(x0, y0, x1, y1, {}, [&](int32_t x, int32_t y, int64_t n) {
-      if (inside(x, y)) whole.emplace_back(x, y, n);
-    });
-    thin_line::PlotPixels(x0, y0, x1, y1, clip, [&](int32_t x, int32_t y, int64_t n) {
-      if (inside(x, y)) clipped.emplace_back(x, y, n);
-    });
-    ASSERT_EQ(clipped, whole) << x0 << "," << y0 << " to " << x1 << "," << y1;
-  }
-}
-
-TEST(ThinLine, ALineAcrossTheWholeIntegerRangeVisitsOnlyTheDevice) {
-  int64_t visited = 0;
-  thin_line::PlotPixels(5, INT32_MIN, 6, INT32_MAX, {0, 0, 799, 599},
-                        [&](int32_t, int32_t y, int64_t) { visited += y >= 0 && y < 600; });
-  EXPECT_EQ(visited, 600);
-  EXPECT_EQ(thin_line::PixelCount(5, INT32_MIN, 6, INT32_MAX), int64_t{UINT32_MAX});
 }
 
 TEST_F(QPainterSurfaceTest, DotsAreThreePixelsOnThreeOffFromTheStartOfEachLine) {

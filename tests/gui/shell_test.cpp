@@ -14,7 +14,9 @@
 
 #include "analyser/app/dialog_units.h"
 #include "analyser/app/main_frame.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
+#include "analyser/view/frame_placement.h"
+#include "analyser/view/menu_table.h"
 #include "tests/support/gui_application.h"
 #include "tests/support/view_doubles.h"
 
@@ -45,43 +47,49 @@ class ShellTest : public ::testing::Test {
   std::unique_ptr<CMainFrame> frame;
 };
 
+// The menus and the toolbar are the core's table; here, only that the shell builds them
+// from it: the same titles and texts, shortcuts on their items, prompts and icons.
 TEST_F(ShellTest, MenuBarFollowsTheTable) {
-  QStringList top;
+  QStringList top, tableTop;
   for (const QAction* a : frame->menuBar()->actions()) top << a->text();
-  EXPECT_EQ(top, (QStringList{"&Fichier", "&Affichage", "&?", "&Mesure", "Mo&de", "&Réglages",
-                              "&Options"}));
-  EXPECT_EQ(MenuTexts(TopMenu(3)), (QStringList{"M&arche", "A&rrêt"}));
-  const QStringList file = MenuTexts(TopMenu(0));
-  EXPECT_EQ(file.first(), "&Nouveau\tCtrl+N");
-  EXPECT_EQ(file.last(), "&Quitter");
-  EXPECT_TRUE(file.contains("Fichier récent"));  // the empty recent-file list
-  QAction* print = frame->ActionFor(CommandId::FilePrint);
-  ASSERT_NE(print, nullptr);
-  EXPECT_EQ(print->shortcut(), QKeySequence("Ctrl+P"));
-  // "Aide du programme" names no key, so F1 lives on the frame, not on the menu item.
-  EXPECT_TRUE(frame->ActionFor(CommandId::Help)->shortcut().isEmpty());
-  bool f1OnFrame = false;
-  for (const QAction* a : frame->actions()) f1OnFrame |= a->shortcut() == QKeySequence("F1");
-  EXPECT_TRUE(f1OnFrame);
-  EXPECT_EQ(frame->ActionFor(CommandId::StereoOverlay)->statusTip(),
-            "Affichage 2 voies superposées.");
-  EXPECT_EQ(frame->ActionFor(CommandId::StereoOverlay)->toolTip(), "2voies superposées");
+  for (const MenuItem& item : MenuBarItems()) {
+    if (item.depth == 0) tableTop << QString::fromUtf8(item.text);
+    if (item.kind != MenuItemKind::Command) continue;
+    const QAction* action = frame->ActionFor(item.commandId);
+    ASSERT_NE(action, nullptr) << item.text;
+    EXPECT_EQ(action->text(), QString::fromUtf8(MenuText(item))) << item.text;
+    EXPECT_EQ(action->statusTip(), QString::fromUtf8(StatusPrompt(item.commandId))) << item.text;
+  }
+  EXPECT_EQ(top, tableTop);
+  EXPECT_TRUE(MenuTexts(TopMenu(0)).contains("Fichier récent"));  // the empty recent-file list
+  for (const Accelerator& accelerator : Accelerators()) {
+    const QKeySequence keys(QString::fromLatin1(accelerator.keys));
+    const QAction* item = frame->ActionFor(accelerator.commandId);
+    // A key the menu does not name lives on the frame, not on the item.
+    EXPECT_EQ(item->shortcut(), accelerator.namedInMenu ? keys : QKeySequence()) << accelerator.keys;
+    bool onFrame = false;
+    for (const QAction* a : frame->actions()) onFrame |= a->shortcut() == keys;
+    EXPECT_EQ(onFrame, !accelerator.namedInMenu) << accelerator.keys;
+  }
+  EXPECT_EQ(frame->ActionFor(CommandId::StereoOverlay)->toolTip(),
+            QString::fromUtf8(Tooltip(CommandId::StereoOverlay)));
 }
 
-TEST_F(ShellTest, ToolbarHasTwentyThreeEntriesWithIcons) {
+TEST_F(ShellTest, ToolbarFollowsTheTableWithIcons) {
   const QList<QToolBar*> bars = frame->findChildren<QToolBar*>();
   ASSERT_EQ(bars.size(), 1);
   const QList<QAction*> entries = bars[0]->actions();
-  ASSERT_EQ(entries.size(), 23);
-  int separators = 0;
-  for (const QAction* a : entries) {
-    if (a->isSeparator()) {
-      ++separators;
+  const auto table = ToolbarEntries();
+  ASSERT_EQ(static_cast<size_t>(entries.size()), table.size());
+  for (size_t i = 0; i < table.size(); ++i) {
+    const QAction* a = entries[static_cast<qsizetype>(i)];
+    if (table[i].commandId == 0) {
+      EXPECT_TRUE(a->isSeparator()) << i;
     } else {
-      EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+      EXPECT_EQ(a, frame->ActionFor(table[i].commandId)) << table[i].iconName;
+      EXPECT_FALSE(a->icon().isNull()) << table[i].iconName;
     }
   }
-  EXPECT_EQ(separators, 5);
   EXPECT_EQ(bars[0]->allowedAreas(), Qt::AllToolBarAreas);
 }
 
@@ -219,12 +227,12 @@ TEST_F(ShellTest, AboutBoxHasItsTemplateSizeTitleAndVersionLine) {
 }
 
 // A window manager's title bar and borders (some 24 pixels) come out of the fixed frame
-// size; the start/stop prompt under the trace area (text at y 460, 13 high) still shows.
+// size; the view keeps its minimum height, so the start/stop prompt still shows.
 TEST_F(ShellTest, TheStartPromptFitsBelowAWindowManagersTitleBar) {
   frame->resize(800, 572 - 24);
   frame->show();
   QApplication::processEvents();
-  EXPECT_GE(frame->ViewWidget().height(), 473);
+  EXPECT_GE(frame->ViewWidget().height(), kViewMinimumHeight);
   frame->hide();
 }
 

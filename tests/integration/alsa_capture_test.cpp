@@ -21,7 +21,7 @@
 #include <thread>
 #include <vector>
 
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "analyser/view/sylvarine_view.h"
 #include "platform/linux/alsa_sound_input.h"
 #include "tests/support/view_doubles.h"

@@ -39,7 +39,7 @@ TEST(Measurements, SineOfKnownAmplitudeAndFrequency) {
   EXPECT_NEAR(*f.periodLength, 44.1, 0.05);
 }
 
-TEST(Measurements, FrequenciesAcrossTheBandWithinTheDocumentedTolerance) {
+TEST(Measurements, FrequenciesAcrossTheBandAreMeasuredClosely) {
   // A tenth of a percent up to 3 kHz; at five samples a period, half a percent.
   for (double hz : {50.0, 441.0, 997.0, 3000.0}) {
     const ChannelFigures f = Measure(Sine(60, hz, 30, 1));

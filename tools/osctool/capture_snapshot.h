@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "analyser/view/view_state.h"
+#include "analyser/state/view_state.h"
 
 // Converts the buffer as one collect into a fresh (all-zero) block, saves that block to
 // snapshotPath and prints the trigger report. Returns the exit status (2 after reporting

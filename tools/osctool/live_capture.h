@@ -5,7 +5,7 @@
 #include <chrono>
 #include <functional>
 
-#include "analyser/view/view_state.h"
+#include "analyser/state/view_state.h"
 #include "platform/sound_input.h"
 
 struct CaptureClock {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "analyser/view/view_state.h"
+#include "analyser/state/view_state.h"
 
 constexpr int kCaptureFrames = kCaptureBufferBytes / 2;
 

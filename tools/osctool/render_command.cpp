@@ -15,7 +15,9 @@
 #include "analyser/app/support/qpainter_surface.h"
 #include "analyser/app/support/snapshot_file.h"
 #include "analyser/capture/trigger_search.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/display/paint.h"
+#include "analyser/state/application_title.h"
+#include "analyser/state/command_ids.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
@@ -108,7 +110,8 @@ bool ParseSize(const QString& text, QSize& size) {
 void PaintOn(CSylvarineView& view, QPaintDevice& device, const QRect& client) {
   QPainter painter(&device);
   {
-    QPainterSurface surface(painter, client);
+    PainterCaches caches;
+    QPainterSurface surface(painter, caches, client);
     view.OnDraw(surface);
   }
   painter.end();
@@ -136,7 +139,7 @@ bool WritePdf(CSylvarineView& view, bool forPrinter, const QSize& clientSize, co
   }
   {
     QPdfWriter writer(&file);
-    writer.setCreator(QStringLiteral("Sylvarine"));
+    writer.setCreator(QString::fromLatin1(kApplicationTitle));
     if (forPrinter) {
       // 300 dpi landscape A4: the printer's 2400 x 2100 device units fit inside the margins.
       writer.setResolution(300);
@@ -243,7 +246,9 @@ int RunRenderCommand(const QStringList& arguments) {
   } else if (printer) {
     // Three device units a logical unit; the printed spectrograph reaches down to 700.
     const bool spectrograph = view.State().displayFamily == DisplayFamily::Spectrograph;
-    written = WritePng(view, QSize(2400, spectrograph ? 2100 : 1800), client, out, error);
+    written = WritePng(view,
+                       QSize(kPrinterPageWidth, spectrograph ? kPrinterScale * kPrintedSpectrographHeight : kPrinterPageHeight),
+                       client, out, error);
   } else {
     written = WritePng(view, clientSize, client, out, error);
   }

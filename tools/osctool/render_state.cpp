@@ -1,6 +1,6 @@
 #include "tools/osctool/render_state.h"
 
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 
 namespace {
 
@@ -13,8 +13,9 @@ void SetFieldsOf(CSylvarineView& view, uint32_t id) {
     s.displayFamily = DisplayFamily::Oscilloscope;
     s.scopeMode = static_cast<int32_t>(id - CommandId::StereoOffset) + ScopeMode::StereoOffset;
     s.traceSet = s.scopeMode <= ScopeMode::StereoOverlay ? TraceSet::Channels : s.scopeMode;
-    if (s.scopeMode == ScopeMode::StereoOffset) s.rightTraceCentre = 120, s.leftTraceCentre = 320;
-    if (s.scopeMode == ScopeMode::StereoOverlay) s.rightTraceCentre = s.leftTraceCentre = 220;
+    if (s.scopeMode == ScopeMode::StereoOffset)
+      s.rightTraceCentre = kOffsetCentreRight, s.leftTraceCentre = kOffsetCentreLeft;
+    if (s.scopeMode == ScopeMode::StereoOverlay) s.rightTraceCentre = s.leftTraceCentre = kOverlayCentre;
   } else if (id == CommandId::VuMeters || id == CommandId::Bargraphs) {
     view.StartAcquisition();
     s.refreshPeriod = RefreshRate::Fast;
@@ -24,8 +25,8 @@ void SetFieldsOf(CSylvarineView& view, uint32_t id) {
     s.scopeMode = ScopeMode::StereoOffset;
     s.displayFamily = DisplayFamily::Spectrograph;
     s.traceSet = TraceSet::Channels;
-    s.rightTraceCentre = 120;
-    s.leftTraceCentre = 320;
+    s.rightTraceCentre = kOffsetCentreRight;
+    s.leftTraceCentre = kOffsetCentreLeft;
   } else if (id >= CommandId::TimeBase50ms && id <= CommandId::TimeBase02ms) {
     ApplyTimeBase(s, kTimeBaseRows[id - CommandId::TimeBase50ms]);
   } else if (id >= CommandId::Gain1 && id <= CommandId::Gain5) {
@@ -34,7 +35,7 @@ void SetFieldsOf(CSylvarineView& view, uint32_t id) {
   } else if (id == CommandId::ScaleDecibel || id == CommandId::ScaleLinear) {
     s.verticalScale = id == CommandId::ScaleDecibel ? VerticalScale::Decibel : VerticalScale::Linear;
   } else if (id == CommandId::ScaleRight || id == CommandId::ScaleLeft) {
-    if (s.scopeMode == ScopeMode::StereoOffset && s.rightTraceCentre == 120)
+    if (OffsetLayoutShown(s))
       s.scaleSide = id == CommandId::ScaleRight ? ScaleSide::Right : ScaleSide::Left;
   } else if (id == CommandId::Grid) {
     s.gridVisible = 1 - s.gridVisible;

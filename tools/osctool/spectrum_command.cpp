@@ -10,7 +10,7 @@
 
 #include "analyser/app/support/snapshot_file.h"
 #include "analyser/spectrum/spectrum_commands.h"
-#include "analyser/view/command_ids.h"
+#include "analyser/state/command_ids.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
@@ -125,7 +125,8 @@ int RunSpectrumCommand(const QStringList& arguments) {
     analyser->view.AnalyseSpectrum(2);
   }
 
-  // Written by hand so that "integrated" comes first, as documented; QJsonObject sorts keys.
+  // Written by hand so that "integrated" comes first, as the manual page shows; QJsonObject
+  // sorts keys.
   const auto pair = [](const int32_t (&channels)[2][kSpectrumBins]) {
     return QJsonDocument(QJsonArray{ChannelArray(channels[0]), ChannelArray(channels[1])})
         .toJson(QJsonDocument::Compact);

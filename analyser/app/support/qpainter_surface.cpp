@@ -1,7 +1,5 @@
 #include "analyser/app/support/qpainter_surface.h"
 
-#include "analyser/app/support/thin_line.h"
-
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QGuiApplication>
@@ -11,8 +9,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <map>
-#include <tuple>
+
+#include "analyser/display/device_scaling.h"
+#include "analyser/display/thin_line.h"
 
 QColor ToQColor(Colour colour) {
   return QColor(static_cast<int>(RedOf(colour)), static_cast<int>(GreenOf(colour)),
@@ -28,57 +27,11 @@ namespace {
 
 QColor PaletteColour(QPalette::ColorRole role) { return QGuiApplication::palette().color(role); }
 
-QString FaceOf(const FontSpec& description) {
-  const auto length = std::find(std::begin(description.faceName), std::end(description.faceName), '\0') -
-                      std::begin(description.faceName);
-  return QString::fromLatin1(description.faceName, length);
-}
-
-QFont BaseFont(const QString& face) {
-  QFont font(face);
-  // "Arial" is served by its metric-compatible twin where it is not installed.
-  font.setFamilies({face, QStringLiteral("Liberation Sans")});
-  font.setStyleStrategy(QFont::NoAntialias);
-  font.setHintingPreference(QFont::PreferFullHinting);
-  return font;
-}
-
-QFont Realise(const FontSpec& description) {
-  QFont font = BaseFont(FaceOf(description));
-  // A positive height is the character cell; a negative one the character itself.
-  const int height = std::max(1, std::abs(description.height));
-  int pixelSize = height;
-  if (description.height > 0) {
-    while (pixelSize > 1) {
-      font.setPixelSize(pixelSize);
-      if (QFontMetrics(font).height() <= height) break;
-      --pixelSize;
-    }
-  }
-  font.setPixelSize(pixelSize);
-  if (description.width > 0) {
-    const int average = std::max(1, QFontMetrics(font).averageCharWidth());
-    font.setStretch(std::clamp((100 * description.width + average / 2) / average, 1, 4000));
-  }
-  // The face has no lighter weight than regular; a thin request falls back to it.
-  font.setWeight(description.weight >= 600 ? QFont::Bold : QFont::Normal);
-  return font;
-}
-
 }  // namespace
 
-QFont QPainterSurface::RealiseFont(const FontSpec& description) {
-  // Measuring a font is slow; the analyser uses two, so keep what was measured.
-  // Never destroyed: fonts must not outlive the application that made them.
-  static auto& realised = *new std::map<std::tuple<int32_t, int32_t, int32_t, QString>, QFont>;
-  const auto key = std::make_tuple(description.height, description.width, description.weight, FaceOf(description));
-  auto found = realised.find(key);
-  if (found == realised.end()) found = realised.emplace(key, Realise(description)).first;
-  return found->second;
-}
-
-QPainterSurface::QPainterSurface(QPainter& painter, const QRect& client, const QRect& exposed)
-    : painter_(painter), client_(client), exposed_(exposed) {
+QPainterSurface::QPainterSurface(QPainter& painter, PainterCaches& caches, const QRect& client,
+                                 const QRect& exposed)
+    : painter_(painter), caches_(caches), client_(client), exposed_(exposed) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setBackgroundMode(Qt::TransparentMode);
@@ -115,21 +68,6 @@ void QPainterSurface::Flush() {
   pendingSegments_.clear();
 }
 
-namespace {
-
-// value * numerator / denominator, the halves rounded away from zero.
-int32_t Scaled(int32_t value, int32_t numerator, int32_t denominator) {
-  if (denominator == 0) return value;
-  const int64_t product = int64_t{value} * numerator;
-  int64_t quotient = product / denominator;
-  const int64_t remainder = product % denominator;
-  if (2 * std::abs(remainder) >= std::abs(int64_t{denominator}))
-    quotient += (product < 0) != (denominator < 0) ? -1 : 1;
-  return static_cast<int32_t>(std::clamp<int64_t>(quotient, INT32_MIN, INT32_MAX));
-}
-
-}  // namespace
-
 QPoint QPainterSurface::ToDevice(int32_t x, int32_t y) const {
   return QPoint(Scaled(x, viewportWidth_, windowWidth_), Scaled(y, viewportHeight_, windowHeight_));
 }
@@ -163,7 +101,7 @@ void QPainterSurface::SelectFont(const FontSpec& font) {
   if (fontSelected_ && font == fontSpec_) return;
   fontSpec_ = font;
   fontSelected_ = true;
-  painter_.setFont(RealiseFont(font));
+  painter_.setFont(caches_.Font(font));
 }
 
 void QPainterSurface::SelectPen(const PenSpec& description) {
@@ -264,21 +202,8 @@ void QPainterSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
                       backgroundColour_);
   }
   painter_.setPen(textColour_);
-  painter_.drawStaticText(QPoint(x, y), LaidOut(string));  // lines set their pen again
-}
-
-const QStaticText& QPainterSurface::LaidOut(const QString& text) {
-  // The analyser's labels are a few fixed strings: lay each out once per font.
-  static auto& laidOut = *new std::map<std::pair<QString, QString>, QStaticText>;  // as above
-  const auto key = std::make_pair(painter_.font().key(), text);
-  auto found = laidOut.find(key);
-  if (found == laidOut.end()) {
-    QStaticText staticText(text);
-    staticText.setTextFormat(Qt::PlainText);
-    staticText.prepare(painter_.transform(), painter_.font());
-    found = laidOut.emplace(key, staticText).first;
-  }
-  return found->second;
+  // Lines set their pen again.
+  painter_.drawStaticText(QPoint(x, y), caches_.LaidOut(string, painter_.font(), painter_.transform()));
 }
 
 void QPainterSurface::DrawBumpEdge(const Rect& rect) {

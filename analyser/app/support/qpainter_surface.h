@@ -12,14 +12,17 @@
 #include <QRect>
 #include <QStaticText>
 
+#include "analyser/app/support/painter_caches.h"
 #include "analyser/display/drawing_surface.h"
 
 class QPainterSurface : public DrawingSurface {
  public:
+  // `caches` outlives the surface and keeps fonts and labels from one paint to the next;
   // `client` is the view's client rectangle in device pixels; `exposed`, if given, the part
   // of the device this paint can change (the rest is clipped away): thin lines are not
   // walked outside it.
-  QPainterSurface(QPainter& painter, const QRect& client, const QRect& exposed = QRect());
+  QPainterSurface(QPainter& painter, PainterCaches& caches, const QRect& client,
+                  const QRect& exposed = QRect());
   ~QPainterSurface() override;
   QPainterSurface(const QPainterSurface&) = delete;
   QPainterSurface& operator=(const QPainterSurface&) = delete;
@@ -43,12 +46,7 @@ class QPainterSurface : public DrawingSurface {
   // Draws the lines still gathered; the destructor does it too.
   void Flush();
 
-  // The font a FontSpec stands for: "Arial" (Liberation Sans) whose cell is `height`
-  // pixels high and whose average character is `width` pixels wide.
-  static QFont RealiseFont(const FontSpec& font);
-
  private:
-  const QStaticText& LaidOut(const QString& text);
   // Logical to device units, rounded as the mapping of a device context rounds.
   QPoint ToDevice(int32_t x, int32_t y) const;
   int32_t DeviceWidth(int32_t logicalWidth) const;
@@ -58,6 +56,7 @@ class QPainterSurface : public DrawingSurface {
   QPen WidePen() const;
 
   QPainter& painter_;
+  PainterCaches& caches_;
   QRect client_;
   QRect exposed_;
   int32_t windowWidth_ = 1, windowHeight_ = 1, viewportWidth_ = 1, viewportHeight_ = 1;

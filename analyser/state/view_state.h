@@ -3,9 +3,9 @@
 // Coded enumerations are stored as small integers and compared by value.
 #include <cstdint>
 
-#include "analyser/display/drawing_resources.h"
+#include "analyser/state/drawing_resources.h"
 #include "analyser/document/sample_block.h"
-#include "analyser/spectrum/spectrum_arrays.h"
+#include "analyser/state/spectrum_arrays.h"
 #include "platform/geometry.h"
 #include "platform/sound_input.h"
 
@@ -146,3 +146,12 @@ constexpr TimeBaseRow kTimeBaseRows[8] = {
     {2000, 5, 1},  {1000, 10, 1}, {500, 20, 1}, {200, 50, 1},
 };
 void ApplyTimeBase(ViewState& state, const TimeBaseRow& row);
+
+// Zero lines of the traces: right above left in the offset layout, both on one line
+// in the overlay.
+constexpr int32_t kOffsetCentreRight = 120, kOffsetCentreLeft = 320, kOverlayCentre = 220;
+
+// The offset layout is on show: only then may the scale move to the other side.
+constexpr bool OffsetLayoutShown(const ViewState& state) {
+  return state.scopeMode == ScopeMode::StereoOffset && state.rightTraceCentre == kOffsetCentreRight;
+}

@@ -1,0 +1,13 @@
+// Where the level displays leave the window: the button face below and right of the
+// 800 x 500 drawing.
+#include "analyser/display/drawing_surface.h"
+#include "analyser/display/level_meter_parts.h"
+
+void FillOutsideDrawing(DrawingSurface& surface) {
+  const Rect client = surface.ClientRect();
+  const int32_t width = client.right - client.left;
+  const int32_t height = client.bottom - client.top;
+  const Colour face = surface.ButtonFaceColour();
+  surface.FillSolidRect(0, 500, width, height, face);
+  surface.FillSolidRect(800, 0, width, height, face);
+}

@@ -1,0 +1,2 @@
+// Planted: the platform naming one of its callers.
+#include "installer/corvane_view.h"

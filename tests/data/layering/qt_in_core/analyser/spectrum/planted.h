@@ -1,0 +1,2 @@
+// Planted: Qt in a portable core.
+#include <QString>

@@ -1,0 +1,2 @@
+// Planted: the display reaching up into the view.
+#include "analyser/view/sylvarine_view.h"
