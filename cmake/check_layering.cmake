@@ -23,28 +23,31 @@ set(may_include_analyser/display ${bottom} analyser/display analyser/spectrum)
 set(may_include_analyser/settings ${bottom} analyser/settings)
 set(may_include_analyser/view ${bottom} analyser/capture analyser/spectrum analyser/display
   analyser/settings analyser/view)
-set(may_include_analyser/app ${may_include_analyser/view} analyser/app platform/linux)
+set(may_include_shell_qt platform shell_qt)
+set(may_include_analyser/app ${may_include_analyser/view} analyser/app platform/linux shell_qt)
 set(may_include_installer platform installer)
-set(may_include_installer/app platform platform/linux installer installer/app)
+set(may_include_installer/app platform platform/linux installer installer/app shell_qt)
 set(may_include_platform platform)
 set(may_include_platform/linux platform platform/linux)
 set(may_include_tools/osctool ${may_include_analyser/app} tools/osctool)
 # Tests, fuzz targets and benchmarks reach the code through its targets and share only
 # the doubles of tests/support; no folder reaches into another's private headers.
+# tests/installer_doubles is the installer's double, a target of its own.
 set(code_folders ${may_include_analyser/app} installer installer/app platform/linux)
 set(may_include_tests/support ${code_folders} tests/support)
-foreach(test_folder analyser gui installer integration osctool platform)
+set(may_include_tests/installer_doubles ${code_folders} tests/installer_doubles)
+foreach(test_folder analyser gui installer integration osctool platform shell_qt)
   set(may_include_tests/${test_folder} ${code_folders} tools/osctool tests/support
-    tests/${test_folder})
+    tests/installer_doubles tests/${test_folder})
 endforeach()
-set(may_include_fuzz ${code_folders} tests/support fuzz)
-set(may_include_bench ${code_folders} tools/osctool tests/support bench)
+set(may_include_fuzz ${code_folders} tests/support tests/installer_doubles fuzz)
+set(may_include_bench ${code_folders} tools/osctool tests/support tests/installer_doubles bench)
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
   analyser/settings analyser/view analyser/app installer/app installer platform/linux platform
-  tools/osctool tests/support tests/analyser tests/gui tests/installer tests/integration
-  tests/osctool tests/platform fuzz bench)
+  shell_qt tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
+  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".
 function(folder_of path out)
@@ -73,6 +76,7 @@ file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
   ${SOURCE_DIR}/analyser/*.h ${SOURCE_DIR}/analyser/*.cpp
   ${SOURCE_DIR}/installer/*.h ${SOURCE_DIR}/installer/*.cpp
   ${SOURCE_DIR}/platform/*.h ${SOURCE_DIR}/platform/*.cpp
+  ${SOURCE_DIR}/shell_qt/*.h ${SOURCE_DIR}/shell_qt/*.cpp
   ${SOURCE_DIR}/tools/*.h ${SOURCE_DIR}/tools/*.cpp
   ${SOURCE_DIR}/tests/*.h ${SOURCE_DIR}/tests/*.cpp
   ${SOURCE_DIR}/fuzz/*.h ${SOURCE_DIR}/fuzz/*.cpp
