@@ -10,7 +10,7 @@
 #include "analyser/state/command_ids.h"
 #include "analyser/view/sylvarine_view.h"
 #include "tests/support/recording_surface.h"
-#include "tests/support/view_doubles.h"
+#include "tests/support/view_on_doubles.h"
 
 namespace {
 
@@ -36,15 +36,7 @@ Settings SettingsFrom(const uint8_t* extra, size_t size) {
   return s;
 }
 
-struct Analyser {
-  CSylvarineDoc document;
-  FakeTimers timers;
-  RecordingInvalidation invalidation;
-  ScriptedMessages messages;
-  FakeSoundInput sound;
-  MemoryProfile profile;
-  CSylvarineView view{document, ViewServices{timers, invalidation, messages, sound, profile}};
-};
+using Analyser = ViewOnDoubles;
 
 void PaintEveryDisplay(const uint8_t* data, size_t size, const Settings& settings) {
   for (uint32_t display : kDisplays) {

@@ -1,5 +1,7 @@
 #include "platform/name_case.h"
 
+#include "platform/text_encoding.h"
+
 namespace {
 
 // Lower-case code point of the Windows-1252 letters beyond ASCII.
@@ -14,16 +16,6 @@ char32_t FoldLatin(char32_t code) {
   }
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
 
 }  // namespace
 

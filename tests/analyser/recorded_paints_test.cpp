@@ -10,7 +10,7 @@
 #include "analyser/view/sylvarine_view.h"
 #include "tests/support/golden_file.h"
 #include "tests/support/recording_surface.h"
-#include "tests/support/view_doubles.h"
+#include "tests/support/view_on_doubles.h"
 
 namespace {
 
@@ -54,15 +54,7 @@ std::string Listing(const RecordingSurface& surface) {
   return out;
 }
 
-struct Analyser {
-  CSylvarineDoc document;
-  FakeTimers timers;
-  RecordingInvalidation invalidation;
-  ScriptedMessages messages;
-  FakeSoundInput sound;
-  MemoryProfile profile;
-  CSylvarineView view{document, ViewServices{timers, invalidation, messages, sound, profile}};
-};
+using Analyser = ViewOnDoubles;
 
 // A block with a trigger and a spectrum: a 98-sample sawtooth on the right, a slower triangle on the left.
 void FillKnownBlock(SampleBlock& block) {

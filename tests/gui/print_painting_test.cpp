@@ -8,7 +8,7 @@
 #include "analyser/app/print_painting.h"
 #include "analyser/app/view_widget.h"
 #include "analyser/view/sylvarine_view.h"
-#include "tests/support/view_doubles.h"
+#include "tests/support/view_on_doubles.h"
 #include "tests/support/gui_application.h"
 
 namespace {
@@ -20,15 +20,7 @@ int CountColour(const QImage& image, QRgb colour, int top, int bottom) {
   return count;
 }
 
-struct PrintRig {
-  CSylvarineDoc document;
-  FakeTimers timers;
-  RecordingInvalidation invalidation;
-  ScriptedMessages messages;
-  FakeSoundInput sound;
-  MemoryProfile profile;
-  CSylvarineView view{document, ViewServices{timers, invalidation, messages, sound, profile}};
-};
+using PrintRig = ViewOnDoubles;
 
 TEST(PrintPainting, BothChannelTracesReachThePage) {
   EnsureApplication();
