@@ -43,7 +43,6 @@ struct ThreadedSoundInput::Shared {
   int openResult = 0;
   bool finished = false;
   bool closeRequested = false;
-  bool streaming = false;
   bool wakingUp = false;
   int error = 0;           // the first failure of the stream, kept for the caller
   TimePoint runUntil{};    // the stream runs until then
@@ -66,7 +65,7 @@ void RunStream(Shared& sh, IPcmStream& stream) {
         lock.unlock();
         stream.Stop();
         lock.lock();
-        streaming = sh.streaming = false;
+        streaming = false;
         continue;
       }
       const uint64_t seen = sh.requests;
@@ -81,7 +80,7 @@ void RunStream(Shared& sh, IPcmStream& stream) {
         sh.error = rc;
         continue;
       }
-      streaming = sh.streaming = true;
+      streaming = true;
       sh.window.Break();
       continue;
     }
@@ -166,7 +165,7 @@ int32_t ThreadedSoundInput::Open(const WaveFormat& format) {
   return rc;
 }
 
-bool ThreadedSoundInput::StopThread() {
+void ThreadedSoundInput::StopThread() {
   bool finished = false;
   {
     std::unique_lock lock(shared_->mutex);
@@ -183,7 +182,6 @@ bool ThreadedSoundInput::StopThread() {
   }
   shared_.reset();
   queued_ = nullptr;
-  return finished;
 }
 
 int32_t ThreadedSoundInput::PrepareHeader(CaptureHeader& header, uint32_t headerSize) {
@@ -240,10 +238,4 @@ int32_t ThreadedSoundInput::Close() {
   if (!shared_) return -EBADFD;
   StopThread();
   return 0;
-}
-
-bool ThreadedSoundInput::Streaming() const {
-  if (!shared_) return false;
-  std::lock_guard lock(shared_->mutex);
-  return shared_->streaming;
 }

@@ -49,8 +49,6 @@ class ThreadedSoundInput : public ISoundInput {
   int32_t Close() override;
   int32_t Collect(CaptureHeader& header, uint32_t headerSize) override;
 
-  // Whether the stream runs now (tests and figures).
-  bool Streaming() const;
   // Device threads left behind, stuck in their sound library, by this process. A
   // process that has any must end without running the library's exit handlers.
   static int AbandonedThreads();
@@ -60,7 +58,7 @@ class ThreadedSoundInput : public ISoundInput {
  private:
   std::chrono::steady_clock::time_point Now() const;
   // Asks the thread to finish and waits for it up to the close deadline.
-  bool StopThread();
+  void StopThread();
 
   StreamFactory factory_;
   Clock clock_;

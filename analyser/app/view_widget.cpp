@@ -47,5 +47,5 @@ void CViewWidget::timerEvent(QTimerEvent* event) {
   // A device fault stops the measurement from a tick: the check marks follow then.
   const int32_t wasRunning = view_->State().acquisitionRunning;
   view_->OnTimer(id);
-  if (view_ != nullptr && view_->State().acquisitionRunning != wasRunning) emit stateChanged();
+  if (view_->State().acquisitionRunning != wasRunning) emit stateChanged();
 }

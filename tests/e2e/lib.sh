@@ -364,3 +364,20 @@ wait_for_view_change() {
     [[ \$(convert '$E2E_TMP/changed.png' -crop '$4x$5+$((WIN_X + $2))+$((VIEW_Y + $3))' +repage rgb:- |
          md5sum | cut -c1-32) != '$before' ]]"
 }
+
+# Registers a stand-in browser as the desktop's handler for HTML; it writes its argument
+# count and arguments to $E2E_TMP/browser.args: install_recording_browser 'EXEC ARGUMENTS'
+install_recording_browser() {
+  mkdir -p "$E2E_TMP/bin" "$XDG_DATA_HOME/applications"
+  cat >"$E2E_TMP/bin/recording-browser" <<SCRIPT
+#!/bin/sh
+printf '%s\n' "\$#" "\$@" >"$E2E_TMP/browser.args"
+SCRIPT
+  chmod +x "$E2E_TMP/bin/recording-browser"
+  export PATH="$E2E_TMP/bin:$PATH"
+  printf '[Desktop Entry]\nType=Application\nName=Recording browser\nExec=recording-browser %s\nMimeType=text/html;\n' \
+    "$1" >"$XDG_DATA_HOME/applications/recording-browser.desktop"
+  xdg-mime default recording-browser.desktop text/html
+  [[ $(xdg-mime query default text/html) == recording-browser.desktop ]] ||
+    fail "the stand-in browser is not the default: $(xdg-mime query default text/html)"
+}

@@ -13,23 +13,7 @@ pages="$prefix/share/sylvarine"
 [[ -f "$pages/help.htm" && -f "$pages/connect.htm" ]] || fail "the help pages were not installed"
 
 # The stand-in browser, registered as the desktop's handler for HTML.
-mkdir -p "$E2E_TMP/bin" "$XDG_DATA_HOME/applications"
-cat >"$E2E_TMP/bin/recording-browser" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$#" "\$@" >"$E2E_TMP/browser.args"
-SCRIPT
-chmod +x "$E2E_TMP/bin/recording-browser"
-export PATH="$E2E_TMP/bin:$PATH"
-cat >"$XDG_DATA_HOME/applications/recording-browser.desktop" <<'ENTRY'
-[Desktop Entry]
-Type=Application
-Name=Recording browser
-Exec=recording-browser --new-window %u
-MimeType=text/html;
-ENTRY
-xdg-mime default recording-browser.desktop text/html
-[[ $(xdg-mime query default text/html) == recording-browser.desktop ]] ||
-  fail "the stand-in browser is not the default: $(xdg-mime query default text/html)"
+install_recording_browser '--new-window %u'
 
 # The installer's record of the installation directory, as a Z: path.
 machine="$XDG_DATA_HOME/corvane-machine"

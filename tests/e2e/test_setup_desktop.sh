@@ -15,16 +15,7 @@ menu="$XDG_DATA_HOME/applications/corvane-machine/Programs/Sylvarine"
 root_before=$(ls -A /)
 
 # The stand-in browser, the desktop's handler for HTML: it records its arguments.
-mkdir -p "$E2E_TMP/bin" "$XDG_DATA_HOME/applications"
-cat >"$E2E_TMP/bin/recording-browser" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$#" "\$@" >"$E2E_TMP/browser.args"
-SCRIPT
-chmod +x "$E2E_TMP/bin/recording-browser"
-export PATH="$E2E_TMP/bin:$PATH"
-printf '[Desktop Entry]\nType=Application\nName=Recording browser\nExec=recording-browser %%u\nMimeType=text/html;\n' \
-  >"$XDG_DATA_HOME/applications/recording-browser.desktop"
-xdg-mime default recording-browser.desktop text/html
+install_recording_browser '%u'
 
 start_xvfb
 start_pulseaudio
