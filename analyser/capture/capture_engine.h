@@ -2,8 +2,10 @@
 // The sound-card capture engine: one fixed 8000-byte buffer, one header,
 // 8-bit unsigned stereo at 44100 Hz, converted to signed values b - 127.
 #include "analyser/state/view_state.h"
+#include "platform/invalidation.h"
+#include "platform/message_box.h"
 #include "platform/sound_input.h"
-#include "platform/view_host.h"
+#include "platform/timer_service.h"
 
 // What the capture engine and the acquisition cycle reach beyond the view's state.
 struct CaptureServices {
