@@ -12,7 +12,7 @@ endif()
 # longest prefix listed; "platform" means the portable interfaces alone, not platform/linux.
 set(core_folders
   analyser/document analyser/state analyser/capture analyser/spectrum analyser/display
-  analyser/settings analyser/view installer platform)
+  analyser/settings analyser/view analyser/frame installer platform)
 set(bottom platform analyser/document analyser/state)
 
 set(may_include_analyser/document platform analyser/document)
@@ -23,8 +23,11 @@ set(may_include_analyser/display ${bottom} analyser/display analyser/spectrum)
 set(may_include_analyser/settings ${bottom} analyser/settings)
 set(may_include_analyser/view ${bottom} analyser/capture analyser/spectrum analyser/display
   analyser/settings analyser/view)
+# What the frame and its dialogs show; the shells walk it, the view never sees it.
+set(may_include_analyser/frame ${bottom} analyser/display analyser/settings analyser/frame)
 set(may_include_shell_qt platform shell_qt)
-set(may_include_analyser/app ${may_include_analyser/view} analyser/app platform/linux shell_qt)
+set(may_include_analyser/app ${may_include_analyser/view} analyser/frame analyser/app
+  platform/linux shell_qt)
 set(may_include_installer platform installer)
 set(may_include_installer/app platform platform/linux installer installer/app shell_qt)
 set(may_include_platform platform)
@@ -45,8 +48,8 @@ set(may_include_bench ${code_folders} tools/osctool tests/support tests/installe
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
-  analyser/settings analyser/view analyser/app installer/app installer platform/linux platform
-  shell_qt tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
+  analyser/settings analyser/view analyser/frame analyser/app installer/app installer
+  platform/linux platform shell_qt tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
   tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".

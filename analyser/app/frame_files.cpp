@@ -7,7 +7,7 @@
 #include "analyser/app/support/snapshot_file.h"
 #include "analyser/state/application_title.h"
 #include "analyser/state/command_ids.h"
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/menu_table.h"
 
 namespace {
 const QString kFilter = QStringLiteral("Ruzirivadudid (*.osc)");

@@ -14,8 +14,8 @@
 #include "analyser/app/compact_toolbar_style.h"
 #include "analyser/app/settings_commands.h"
 #include "analyser/state/command_ids.h"
-#include "analyser/view/frame_placement.h"
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/frame_placement.h"
+#include "analyser/frame/menu_table.h"
 #include "shell_qt/conversions.h"
 #include "shell_qt/frame_fitting.h"
 

@@ -15,8 +15,8 @@
 #include "analyser/app/dialog_units.h"
 #include "analyser/app/main_frame.h"
 #include "analyser/state/command_ids.h"
-#include "analyser/view/frame_placement.h"
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/frame_placement.h"
+#include "analyser/frame/menu_table.h"
 #include "tests/support/gui_application.h"
 #include "tests/support/view_doubles.h"
 

@@ -1,4 +1,4 @@
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/menu_table.h"
 
 #include "analyser/state/command_ids.h"
 
