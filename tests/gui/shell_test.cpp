@@ -16,7 +16,10 @@
 #include "analyser/app/main_frame.h"
 #include "analyser/state/command_ids.h"
 #include "analyser/frame/frame_placement.h"
+#include "analyser/frame/accelerators.h"
 #include "analyser/frame/menu_table.h"
+#include "analyser/frame/prompt_strings.h"
+#include "analyser/frame/toolbar_table.h"
 #include "tests/support/gui_application.h"
 #include "tests/support/view_doubles.h"
 
