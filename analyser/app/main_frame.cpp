@@ -27,9 +27,11 @@
 namespace {
 
 constexpr int kFrameSettleMs = 300;
+// Where no screen is known, the window is placed as on a common one.
+constexpr QSize kUnknownScreenSize(1024, 768);
 
 // Lock-key state is not something Qt reports; the panes keep their place, greyed.
-// The locale's own date and time formats stand for "%x" and "%X".
+// The locale's own date and time formats stand for the panes' strftime formats.
 QLabel* LockPane(const char* text) {
   auto* label = new QLabel(QString::fromUtf8(text));
   label->setEnabled(false);
@@ -194,7 +196,7 @@ void CMainFrame::BuildStatusBar() {
   }
   for (QWidget* pane : permanentPanes_) bar->addPermanentWidget(pane);
   RefreshDateAndTime();
-  statusClock_.start(static_cast<int>(kStatusClockPeriodMs), this);  // timer 4096
+  statusClock_.start(static_cast<int>(kStatusClockPeriodMs), this);
 }
 
 void CMainFrame::RefreshDateAndTime() {
@@ -270,7 +272,7 @@ void CMainFrame::RunCommand(uint32_t commandId) {
 
 void CMainFrame::PlaceAndShow() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect screenArea = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+  const QRect screenArea = screen ? screen->geometry() : QRect(QPoint(), kUnknownScreenSize);
   const Rect placed = MainFramePlacement(screenArea.width(), screenArea.height());
   resize(kFrameWidth, kFrameHeight);
   move(screenArea.left() + placed.left, screenArea.top() + placed.top);

@@ -1,5 +1,5 @@
 #pragma once
-// "Préférences" on Qt: the template's controls, their clicks handed to the model.
+// The preferences dialog on Qt: the template's controls, their clicks handed to the model.
 #include <QDialog>
 #include <array>
 

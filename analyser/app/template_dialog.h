@@ -18,7 +18,7 @@ class DialogUnits {
   int charHeight_ = 0;
 };
 
-// The template's font ("MS Sans Serif" 8), or the desktop's sans serif where it is missing.
+// The template's font, or the desktop's sans serif where it is missing.
 QFont TemplateFont(const DialogTemplate& layout);
 
 // Builds `dialog` after `layout`. A control with an identifier is named "control<id>";
