@@ -21,3 +21,5 @@ constexpr DialogTemplate kAboutBox = {
 }  // namespace
 
 const DialogTemplate& AboutBoxTemplate() { return kAboutBox; }
+
+const char* ProgramVersion() { return SYLVARINE_VERSION; }

@@ -4,3 +4,6 @@
 #include "analyser/frame/dialog_template.h"
 
 const DialogTemplate& AboutBoxTemplate();
+
+// The program's version, as the About box names it.
+const char* ProgramVersion();
