@@ -23,6 +23,14 @@ text_height() {
   echo "$height"
 }
 STATUS_HEIGHT=$(text_height Status)
+# The status line's band: centred on the 768-pixel screen that the window fills.
+STATUS_TOP=$((384 - STATUS_HEIGHT / 2))
+
+# Succeeds when IMAGE shows the status line's white text: the window has painted.
+status_painted() {
+  [[ $(convert "$1" -crop "400x$STATUS_HEIGHT+312+$STATUS_TOP" +repage \
+    -format '%[fx:maxima.r > 0.9 && maxima.b > 0.9]' info:) == 1 ]]
+}
 
 # Rewrites one header entry of the medium's script: set_entry OLD NEW ("<OLD>" becomes "<NEW>").
 set_entry() {
