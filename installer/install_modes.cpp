@@ -1,6 +1,5 @@
 // The two install modes: with the destination dialog, and automatic.
 #include "installer/corvane_view.h"
-#include "installer/installer_window_layout.h"
 #include "platform/text_encoding.h"
 #include "platform/windows_path.h"
 
@@ -22,8 +21,7 @@ Flow CCorvaneView::DoInstall() {
   if (CheckRegistryEntries() == Flow::Quit) return Flow::Quit;
   destinationDir_ = ReadDestination();
   std::string answer = destinationDir_;
-  const auto outcome = ui_.AskDestination(
-      French() ? DestinationDialog::PromptFrench : DestinationDialog::PromptEnglish, answer);
+  const auto outcome = ui_.AskDestination(Pick(InstallerText::DestinationPrompt), answer);
   if (outcome == DestinationAnswer::Cancel) return QuitInstaller();
   // Paths travel as single-byte text (the log, the shortcuts): a character without a
   // Windows-1252 form becomes "?" here already, so that the files made and the log

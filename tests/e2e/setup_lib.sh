@@ -18,7 +18,7 @@ RUN_COUNT=0
 # A text's height in pixels as the window's layout states it: text_height Heading|Status|PlatformLine
 text_height() {
   local height
-  height=$(sed -n "s/.*WindowText $1{\([0-9]*\),.*/\1/p" "$SYLVARINE_SOURCE/installer/installer_window_layout.h")
+  height=$(sed -n "s/.*WindowText $1{.*WindowFont(\([0-9]*\),.*/\1/p" "$SYLVARINE_SOURCE/installer/window/window_layout.h")
   [[ -n "$height" ]] || fail "no height of $1 in the window's layout"
   echo "$height"
 }

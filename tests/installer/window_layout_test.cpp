@@ -1,4 +1,4 @@
-#include "installer/installer_window_layout.h"
+#include "installer/window/window_layout.h"
 
 #include <gtest/gtest.h>
 
