@@ -12,7 +12,7 @@
 #include <QTextEdit>
 
 #include "installer/app/window_fonts.h"
-#include "installer/corvane_view.h"
+#include "installer/operations/install_operations.h"
 #include "installer/window/destination_dialog_layout.h"
 #include "shell_qt/conversions.h"
 

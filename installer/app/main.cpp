@@ -8,6 +8,7 @@
 #include <string>
 
 #include "installer/app/corvane_session.h"
+#include "installer/script/command_line.h"
 #include "installer/window/window_layout.h"
 #include "platform/linux/host_machine.h"
 #include "shell_qt/message_box.h"
