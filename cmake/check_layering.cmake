@@ -10,9 +10,13 @@ endif()
 
 # Which folders a folder's quoted includes may reach. A folder is matched by the
 # longest prefix listed; "platform" means the portable interfaces alone, not platform/linux.
+# The installer's core reads top-down: the view's modes over the script, the script over
+# the operations, all of them over the prompts; the window's facts stand apart.
+set(installer_core installer installer/window installer/prompts installer/operations
+  installer/script installer/modes)
 set(core_folders
   analyser/document analyser/state analyser/capture analyser/spectrum analyser/display
-  analyser/settings analyser/view installer platform)
+  analyser/settings analyser/view ${installer_core} platform)
 set(bottom platform analyser/document analyser/state)
 
 set(may_include_analyser/document platform analyser/document)
@@ -25,15 +29,21 @@ set(may_include_analyser/view ${bottom} analyser/capture analyser/spectrum analy
   analyser/settings analyser/view)
 set(may_include_shell_qt platform shell_qt)
 set(may_include_analyser/app ${may_include_analyser/view} analyser/app platform/linux shell_qt)
-set(may_include_installer platform installer)
-set(may_include_installer/app platform platform/linux installer installer/app shell_qt)
+set(may_include_installer/window platform installer/window)
+set(may_include_installer/prompts platform installer/prompts)
+set(may_include_installer/operations platform installer/prompts installer/operations)
+set(may_include_installer/script platform installer/prompts installer/operations installer/script)
+set(may_include_installer/modes platform installer/prompts installer/operations installer/script
+  installer/modes)
+set(may_include_installer platform ${installer_core})
+set(may_include_installer/app platform platform/linux ${installer_core} installer/app shell_qt)
 set(may_include_platform platform)
 set(may_include_platform/linux platform platform/linux)
 set(may_include_tools/osctool ${may_include_analyser/app} tools/osctool)
 # Tests, fuzz targets and benchmarks reach the code through its targets and share only
 # the doubles of tests/support; no folder reaches into another's private headers.
 # tests/installer_doubles is the installer's double, a target of its own.
-set(code_folders ${may_include_analyser/app} installer installer/app platform/linux)
+set(code_folders ${may_include_analyser/app} ${installer_core} installer/app platform/linux)
 set(may_include_tests/support ${code_folders} tests/support)
 set(may_include_tests/installer_doubles ${code_folders} tests/installer_doubles)
 foreach(test_folder analyser gui installer integration osctool platform shell_qt)
@@ -45,7 +55,7 @@ set(may_include_bench ${code_folders} tools/osctool tests/support tests/installe
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
-  analyser/settings analyser/view analyser/app installer/app installer platform/linux platform
+  analyser/settings analyser/view analyser/app installer/app ${installer_core} platform/linux platform
   shell_qt tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
   tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench)
 
