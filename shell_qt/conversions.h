@@ -24,7 +24,9 @@ inline Colour FromQColor(const QColor& colour) {
 }
 
 // {left, top, right, bottom}, right and bottom outside, as Qt's x, y, width, height.
-inline QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
+inline QRect ToQRect(const Rect& r) {
+  return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
 inline Rect FromQRect(const QRect& r) {
   return Rect{r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
 }

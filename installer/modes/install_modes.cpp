@@ -41,7 +41,8 @@ Flow CCorvaneView::InstallAfterDestination(bool registerUninstall) {
     prompts_.ShowStatus(prompts_.Pick(InstallerText::UninstallInfoStart));
     if (operations_.RegisterUninstall() == Flow::Quit) return Flow::Quit;
   }
-  prompts_.ShowStatus(script_.ProductName() + std::string(prompts_.Pick(InstallerText::InstalledSuffix)));
+  prompts_.ShowStatus(script_.ProductName() +
+                      std::string(prompts_.Pick(InstallerText::InstalledSuffix)));
   StartEndTimer(0);
   return Flow::Continue;
 }

@@ -22,7 +22,8 @@ Flow CCorvaneView::DoUninstall() {
   if (script_.RunUninstallScript() == Flow::Quit) return Flow::Quit;
   operations_.DeleteRegistration();
   operations_.DeleteListedFile(operations_.DestinationDir() + std::string(UninstallLogName));
-  prompts_.ShowStatus(script_.ProductName() + std::string(prompts_.Pick(InstallerText::UninstalledSuffix)));
+  prompts_.ShowStatus(script_.ProductName() +
+                      std::string(prompts_.Pick(InstallerText::UninstalledSuffix)));
   StartEndTimer(0);
   return Flow::Continue;
 }
@@ -35,7 +36,8 @@ Flow CCorvaneView::DoUpdate() {
   if (operations_.CheckDestination() == Flow::Quit) return Flow::Quit;
   operations_.ReadShellFolders();
   if (script_.RunScript() == Flow::Quit) return Flow::Quit;
-  prompts_.ShowStatus(script_.ProductName() + std::string(prompts_.Pick(InstallerText::UpdatedSuffix)));
+  prompts_.ShowStatus(script_.ProductName() +
+                      std::string(prompts_.Pick(InstallerText::UpdatedSuffix)));
   StartEndTimer(0);
   return Flow::Continue;
 }

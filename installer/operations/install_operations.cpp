@@ -77,7 +77,8 @@ Flow CInstallOperations::WriteDestination() {
   // Without the value the product could never be uninstalled: stop before any copy.
   if (!machine_.WriteRegistryString(RegistryRoot::LocalMachine, product_.destinationKey,
                                     DestinationValue, destinationDir_)) {
-    prompts_.ShowMessage(prompts_.WithMachineFault(prompts_.Pick(InstallerText::DestinationNotStored)));
+    prompts_.ShowMessage(
+        prompts_.WithMachineFault(prompts_.Pick(InstallerText::DestinationNotStored)));
     return prompts_.QuitInstaller();
   }
   return Flow::Continue;

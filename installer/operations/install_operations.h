@@ -18,7 +18,8 @@
 constexpr std::string_view InstallerFileNames[] = {"setup", "setup.exe"};
 constexpr std::string_view UninstallerFileName = "CRVunins.exe";
 constexpr std::string_view UninstallLogName = "uninst.inf";
-constexpr std::string_view UninstallKeyPrefix = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+constexpr std::string_view UninstallKeyPrefix =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr std::string_view ShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 // The longest destination directory, its final "\" included, in single-byte characters.

@@ -15,7 +15,8 @@ void CUninstallLog::Start(std::string_view productName, std::string_view languag
                "program.")
       .append(LineEnd)
       .append(LineEnd);
-  for (std::string_view entry : {productName, language, std::string_view("UNINSTAL"), destinationKey})
+  for (std::string_view entry :
+       {productName, language, std::string_view("UNINSTAL"), destinationKey})
     text_.append("<").append(entry).append(">").append(LineEnd);
   for (int i = 0; i < 3; ++i) text_.append("<..>").append(LineEnd);
   text_.append("<SCRIPT>");

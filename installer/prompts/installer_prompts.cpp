@@ -34,6 +34,7 @@ void CInstallerPrompts::TellMachineFault() {
 std::string CInstallerPrompts::WithMachineFault(std::string_view text) const {
   std::string message(text);
   const std::string fault = machine_.MachineFault();
-  if (!fault.empty()) message.append("\n").append(Pick(InstallerText::MachineFaultLead)).append(fault);
+  if (!fault.empty())
+    message.append("\n").append(Pick(InstallerText::MachineFaultLead)).append(fault);
   return message;
 }

@@ -44,7 +44,8 @@ CSetupScript::ScriptFile CSetupScript::ReadScriptFile(std::string_view path) {
       fits = machine_.ReadFile(file, &probe, 1) == 0;
       break;
     }
-    const int64_t got = machine_.ReadFile(file, scriptText.data() + length, scriptText.size() - length);
+    const int64_t got =
+        machine_.ReadFile(file, scriptText.data() + length, scriptText.size() - length);
     if (got <= 0) {
       fits = got == 0;
       break;

@@ -7,7 +7,9 @@ namespace {
 using InstallerWindow::TextPlacement;
 
 // The middle pixel of a rectangle, rounded towards its top-left.
-Point CentreOf(const Rect& r) { return Point{(r.left + r.right - 1) / 2, (r.top + r.bottom - 1) / 2}; }
+Point CentreOf(const Rect& r) {
+  return Point{(r.left + r.right - 1) / 2, (r.top + r.bottom - 1) / 2};
+}
 
 }  // namespace
 
