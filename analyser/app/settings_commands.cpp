@@ -15,7 +15,8 @@
 
 namespace {
 
-// The machine the installer installs on; reading it creates nothing.
+// The machine the installer installs on, over the machine-wide layer a package
+// ships; reading it creates nothing.
 constexpr std::string_view kMachineDirectoryName = "corvane-machine";
 constexpr char kMachineFaultLead[] = "Problème de registre : ";
 
@@ -40,7 +41,8 @@ void TellMachineFault(const HostMachine& machine, IMessageBox& messages) {
 }
 
 void LaunchPage(QWidget* parent, const char* page) {
-  HostMachine machine(HostMachine::DirectoryInDataHome(kMachineDirectoryName));
+  HostMachine machine(HostMachine::DirectoryInDataHome(kMachineDirectoryName),
+                      HostMachine::SystemLayersInDataDirs(kMachineDirectoryName));
   MachineHostPaths hostPaths(machine);
   XdgHtmlHandler desktop;
   QtMessageBox messages;
