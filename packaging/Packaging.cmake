@@ -11,7 +11,7 @@ install(CODE [[
     "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Kelvory\\Sylvarine\\SetupInfo]\r\n"
     "\"DestinationPath\"=\"${pages}\"\r\n\r\n")
 ]])
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sylvarine)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sylvarine)
@@ -28,6 +28,7 @@ osctool works on snapshot files from the command line: figures, spectra,
 pictures of every display, conversion from and to WAV and CSV, capture.]])
 # The install prefix of the package, and DESTDIR for the staging: install code sees /usr.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
