@@ -33,39 +33,34 @@ TEST(HiveStore, AWriterThatCannotWaitLongerSaysWhoHoldsTheLock) {
   EXPECT_TRUE(SetValue(impatient, "lost", fault)) << "written once the lock is free";
 }
 
-TEST(HiveStore, LocalMachineReadsTheUsersValueFirstThenTheSystemLayersAndWritesOnlyTheUsers) {
+TEST(HiveStore, LocalMachineIsTheUsersFileOverTheSystemLayersAndOnlyTheUsersIsWritten) {
   QTemporaryDir sandbox;
-  const std::string user = sandbox.path().toStdString() + "/user";
   const std::string system = sandbox.path().toStdString() + "/system";
   RegistryHive shipped;
-  shipped.SetString("Software\\Kelvory", "DestinationPath", "Z:\\usr\\share\\sylvarine\\");
-  shipped.SetString("Software\\Kelvory", "Shipped", "system");
+  shipped.SetString("Software\\K", "DestinationPath", "Z:\\usr\\share\\sylvarine\\");
+  shipped.SetString("Software\\K", "Shipped", "system");
   std::string fault;
   ASSERT_TRUE(QDir().mkpath(QString::fromStdString(system)));
-  ASSERT_TRUE(HiveStore(system).Save(RegistryRoot::LocalMachine, shipped, fault)) << fault;
-  ASSERT_TRUE(HiveStore(system).Save(RegistryRoot::CurrentUser, shipped, fault)) << fault;
-  const HiveStore store(user, {sandbox.path().toStdString() + "/absent", system});
-  const auto read = [&](RegistryRoot root, const char* name) {
+  for (RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser})
+    ASSERT_TRUE(HiveStore(system).Save(root, shipped, fault)) << fault;
+  const auto read = [&](const HiveStore& store, RegistryRoot root, const char* name) {
     std::optional<std::string> value;
-    EXPECT_TRUE(store.Read(root, "SOFTWARE\\kelvory", name, value, fault)) << fault;
+    EXPECT_TRUE(store.Read(root, "SOFTWARE\\k", name, value, fault)) << fault;
     return value.value_or("<none>");
   };
-  EXPECT_EQ(read(RegistryRoot::LocalMachine, "DestinationPath"), "Z:\\usr\\share\\sylvarine\\");
-  EXPECT_EQ(read(RegistryRoot::CurrentUser, "Shipped"), "<none>") << "HKEY_CURRENT_USER is the user's alone";
-
-  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(user)));
+  const HiveStore store(sandbox.path().toStdString(), {system + "/absent", system});
+  EXPECT_EQ(read(store, RegistryRoot::CurrentUser, "Shipped"), "<none>") << "the user's alone";
+  EXPECT_EQ(read(store, RegistryRoot::LocalMachine, "DestinationPath"), "Z:\\usr\\share\\sylvarine\\");
   ASSERT_TRUE(store.Update(RegistryRoot::LocalMachine, [](RegistryHive& hive) {
-    return hive.SetString("Software\\Kelvory", "DestinationPath", "C:\\Program Files\\Sylvarine\\");
+    return hive.SetString("Software\\K", "DestinationPath", "C:\\Mine\\");
   }, fault)) << fault;
-  EXPECT_EQ(read(RegistryRoot::LocalMachine, "DestinationPath"), "C:\\Program Files\\Sylvarine\\");
-  EXPECT_EQ(read(RegistryRoot::LocalMachine, "Shipped"), "system");
-  RegistryHive after;
-  ASSERT_TRUE(HiveStore(system).Load(RegistryRoot::LocalMachine, after, fault));
-  EXPECT_EQ(after.Serialise("HKEY_LOCAL_MACHINE"), shipped.Serialise("HKEY_LOCAL_MACHINE"));
+  EXPECT_EQ(read(store, RegistryRoot::LocalMachine, "DestinationPath"), "C:\\Mine\\");
+  EXPECT_EQ(read(store, RegistryRoot::LocalMachine, "Shipped"), "system");
+  EXPECT_EQ(read(HiveStore(system), RegistryRoot::LocalMachine, "DestinationPath"),
+            "Z:\\usr\\share\\sylvarine\\") << "the system layer is never written";
 
   QFile damaged(QString::fromStdString(system + "/HKEY_LOCAL_MACHINE.reg"));
-  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-  damaged.write("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\X]\r\nnot a value\r\n");
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\X]\r\nno\r\n"));
   damaged.close();
   std::optional<std::string> value;
   EXPECT_FALSE(store.Read(RegistryRoot::LocalMachine, "X", "y", value, fault));
