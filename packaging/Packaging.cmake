@@ -4,10 +4,11 @@
 # The machine-wide HKEY_LOCAL_MACHINE of the machine stand-in: "DestinationPath" names
 # the installed help pages, as the installer's record does. Written when installing,
 # so that it names the prefix installed to, whatever the build was configured with.
+install(CODE "set(datadir \"${CMAKE_INSTALL_DATADIR}\")")
 install(CODE [[
-  set(pages "${CMAKE_INSTALL_PREFIX}/share/sylvarine/")
+  set(pages "${CMAKE_INSTALL_PREFIX}/${datadir}/sylvarine/")
   string(REPLACE "/" "\\\\" pages "Z:${pages}")
-  file(WRITE "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/share/corvane-machine/HKEY_LOCAL_MACHINE.reg"
+  file(WRITE "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${datadir}/corvane-machine/HKEY_LOCAL_MACHINE.reg"
     "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Kelvory\\Sylvarine\\SetupInfo]\r\n"
     "\"DestinationPath\"=\"${pages}\"\r\n\r\n")
 ]])

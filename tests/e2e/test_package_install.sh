@@ -5,14 +5,17 @@
 # layer; the purge leaves none of its files.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 cd "$E2E_TMP"
+root="$E2E_TMP/root"
+# The clean root is made while the package is.
+mmdebstrap --variant=minbase --mode=root --dpkgopt=force-unsafe-io --skip=cleanup/apt/lists \
+  bookworm "$root" >root.log 2>&1 &
+making_root=$!
+E2E_PIDS+=("$making_root")
 cpack -G DEB --config "$SYLVARINE_BUILD/CPackConfig.cmake" -B package >cpack.log 2>&1 ||
   fail "cpack: $(tail -5 cpack.log)"
 deb=$(echo package/sylvarine_*_amd64.deb)
 lintian --fail-on error "$deb" >lintian.log 2>&1 || fail "lintian: $(cat lintian.log)"
-
-root="$E2E_TMP/root"
-mmdebstrap --variant=minbase --mode=root --dpkgopt=force-unsafe-io --skip=cleanup/apt/lists \
-  bookworm "$root" >root.log 2>&1 || fail "no clean root: $(tail -5 root.log)"
+wait "$making_root" || fail "no clean root: $(tail -5 root.log)"
 mkdir -m 700 "$root/run/person"
 start_xvfb 1024x768x24
 # A command in the root, with a /proc of its own and of this environment only the display.
