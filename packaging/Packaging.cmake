@@ -36,9 +36,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries the programs link come from dpkg-shlibdeps; the rest they load or start:
-# Qt's X11 platform plugin, the font that stands for Arial, xdg-mime (the HTML browser).
+# Qt's X11 platform plugin and SVG icon engine, the font that stands for Arial, xdg-mime
+# (the HTML browser).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation2, xdg-utils")
 # The sound servers reach ALSA's "default" device through their ALSA plugins.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libasound2-plugins | pipewire-alsa, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "pavucontrol")
