@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/machine.h"
-#include "platform/registry_hive.h"
+#include "platform/portable/registry_hive.h"
 
 class HiveStore {
  public:
