@@ -1,19 +1,23 @@
 # Set-up commands for a fresh Debian 12 machine:
 #   make run   installs what is missing, builds and starts the analyser
 #   make test  installs what is missing, builds with the sanitizers and runs every test
+#   make package  builds the Debian package sylvarine_<version>_amd64.deb and checks it with lintian
 
 PACKAGES := build-essential cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
   qt6-translations-l10n libasound2-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-liberation2 fonts-urw-base35 xvfb xauth xdotool imagemagick x11-utils pulseaudio pulseaudio-utils \
   libasound2-plugins alsa-utils sox poppler-utils shared-mime-info desktop-file-utils xdg-utils \
-  jq man-db groff-base pipewire pipewire-bin wireplumber pipewire-pulse dbus-daemon
+  jq man-db groff-base pipewire pipewire-bin wireplumber pipewire-pulse dbus-daemon \
+  file lintian mmdebstrap
 
 JOBS ?= $(shell nproc)
 BUILD ?= build
 RELEASE_BUILD ?= build-release
 EXAMPLE := analyser/resources/example.osc
+VERSION := $(word 3,$(shell grep -m1 '^project' CMakeLists.txt))
+DEB := $(RELEASE_BUILD)/sylvarine_$(VERSION)_$(shell dpkg --print-architecture).deb
 
-.PHONY: deps run test build release bench clean pipewire-alsa-plugin
+.PHONY: deps run test build release package bench clean pipewire-alsa-plugin
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -36,6 +40,12 @@ run: release
 	else \
 	  $(RELEASE_BUILD)/bin/sylvarine $(EXAMPLE); \
 	fi
+
+# The package: cpack over the release build (packaging/Packaging.cmake), then lintian.
+package: release
+	cd $(RELEASE_BUILD) && cpack -G DEB
+	lintian --fail-on error $(DEB)
+	@echo "Built $(DEB)"
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug -DSYLVARINE_SANITIZE=ON
