@@ -1,6 +1,5 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QTextStream>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -22,15 +21,6 @@ const char kUsage[] =
     "Each command explains itself with --help; see also osctool(1).\n";
 
 }  // namespace
-
-int FailWith(const QString& message) {
-  QTextStream(stderr) << "osctool: " << message << "\n";
-  return 2;
-}
-
-void WarnWith(const QString& message) {
-  QTextStream(stderr) << "osctool: warning: " << message << "\n";
-}
 
 int main(int argc, char** argv) {
   if (argc < 2) {
