@@ -21,7 +21,6 @@
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
-#include "tools/osctool/render_state.h"
 
 namespace {
 
@@ -221,13 +220,14 @@ int RunRenderCommand(const QStringList& arguments) {
   view.PreCreateWindow();
   if (!ReadSnapshotFile(files.first(), analyser->document, error)) return FailWith(error);
 
-  // The display first: gain and side obey the rules of the display they are given in.
-  ApplyRenderCommand(view, display->commandId);
+  // The menu's own commands, the display first: gain and side obey the rules of the
+  // display they are given in.
+  view.OnCommand(display->commandId);
   for (const Choice* choice : {timeBase, gain, scale, side})
-    if (choice != nullptr) ApplyRenderCommand(view, choice->commandId);
+    if (choice != nullptr) view.OnCommand(choice->commandId);
   if (grid != nullptr && view.State().gridVisible != static_cast<int32_t>(grid->commandId))
-    ApplyRenderCommand(view, CommandId::Grid);
-  if (parser.isSet(runningOption)) ApplyRenderCommand(view, CommandId::Start);
+    view.OnCommand(CommandId::Grid);
+  if (parser.isSet(runningOption)) view.OnCommand(CommandId::Start);
 
   // By default the file shows as the analyser shows it once opened: loading searches no
   // trigger. --triggered draws it as the acquisition would after collecting this block.
@@ -238,7 +238,11 @@ int RunRenderCommand(const QStringList& arguments) {
   }
 
   const bool printer = parser.isSet(printerOption);
-  if (printer) BeginRenderPrinting(view);
+  if (printer) {
+    // The print hooks up to the paint of a page, the print dialog answering yes.
+    view.OnPreparePrinting([] { return true; });
+    view.OnBeginPrinting();
+  }
   const QRect client(QPoint(0, 0), clientSize);
   bool written = false;
   if (pdf) {
