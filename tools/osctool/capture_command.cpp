@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 
 #include "analyser/capture/capture_engine.h"
 #include "platform/linux/alsa_sound_input.h"
@@ -51,26 +50,40 @@ bool ParseCount(const QString& text, int minimum, int& value) {
   return ok && value >= minimum;
 }
 
+// The analyser's view over the sound card, without a window: setting it up opens the device
+// as the analyser's start-up does.
+struct CapturingAnalyser {
+  InertTimers timers;
+  InertInvalidation invalidation;
+  CountedMessages messages;
+  AlsaSoundInput sound{"default"};
+  DefaultsProfile profile;
+  CSylvarineDoc document;
+  CSylvarineView view{document, ViewServices{timers, invalidation, messages, sound, profile}};
+};
+
 int RecordSnapshots(const QString& out, bool numbered, int count, int interval,
                     bool framesAfterStart) {
-  auto analyser = std::make_unique<InertAnalyser>();
+  auto analyser = std::make_unique<CapturingAnalyser>();
+  analyser->document.OnNewDocument();
+  analyser->view.PreCreateWindow();
   ViewState& state = analyser->view.State();
-  AlsaSoundInput sound("default");
-  LiveCapture capture(state, sound, SteadyClock());
-  if (!capture.Open()) return FailWith(AnalyserText(kAudioOpenFailureText));
-  auto nextArm = std::chrono::steady_clock::now();
-  for (int i = 1; i <= count; ++i) {
-    std::this_thread::sleep_until(nextArm);
-    nextArm = std::chrono::steady_clock::now() + std::chrono::milliseconds(interval);
-    if (capture.Record() != CaptureOutcome::Recorded)
-      return FailWith(AnalyserText(kAudioUseFailureText));
-    QJsonObject extra;
-    if (framesAfterStart) extra["framesAfterStart"] = capture.FramesAfterStart();
-    const int saved =
-        SaveCaptureAsSnapshot(state.captureBuffer, numbered ? NumberedPath(out, i) : out, extra);
-    if (saved != 0) return saved;
-  }
-  return 0;
+  LiveCapture capture(state,
+                      CaptureServices{analyser->timers, analyser->invalidation, analyser->messages,
+                                      analyser->sound},
+                      SteadyClock());
+  int saved = 0;
+  const CaptureOutcome outcome = capture.RecordSeries(
+      count, std::chrono::milliseconds(interval), [&](int number, std::chrono::milliseconds) {
+        QJsonObject extra;
+        if (framesAfterStart) extra["framesAfterStart"] = capture.FramesAfterStart();
+        saved = SaveCaptureAsSnapshot(state.captureBuffer, numbered ? NumberedPath(out, number) : out,
+                                      extra);
+        return saved == 0;
+      });
+  if (outcome == CaptureOutcome::NoDevice) return FailWith(AnalyserText(kAudioOpenFailureText));
+  if (outcome != CaptureOutcome::Recorded) return FailWith(AnalyserText(kAudioUseFailureText));
+  return saved;
 }
 
 }  // namespace
