@@ -26,20 +26,20 @@ head -c 8000 /dev/zero | tr '\0' '\200' >silence.raw
 out=$("$OSCTOOL" from-raw silence.raw silence.osc) || fail "from-raw of silence failed"
 [[ $(tr -d ' ' <<<"$out") == '{"triggerFound":0,"triggerOffset":0}' ]] || fail "silence: $out"
 
-expect_refusal() {  # expect_refusal WHAT COMMAND...: exit 2, one line on stderr
-  local what=$1 status=0; shift
+expect_refusal() {  # expect_refusal WHAT STATUS COMMAND...: STATUS, one line on stderr
+  local what=$1 expected=$2 status=0; shift 2
   "$@" >out.txt 2>err.txt || status=$?
-  [[ $status == 2 ]] || fail "$what: exit status $status"
+  [[ $status == "$expected" ]] || fail "$what: exit status $status"
   [[ $(wc -l <err.txt) == 1 ]] || fail "$what: stderr was: $(cat err.txt)"
   [[ ! -s out.txt ]] || fail "$what: printed $(cat out.txt)"
 }
 head -c 7999 step.raw >short.raw
 cat step.raw step.raw >long.raw
-expect_refusal "short raw" "$OSCTOOL" from-raw short.raw short.osc
-expect_refusal "long raw" "$OSCTOOL" from-raw long.raw long.osc
-expect_refusal "missing raw" "$OSCTOOL" from-raw missing.raw missing.osc
-expect_refusal "missing output" "$OSCTOOL" from-raw step.raw
-expect_refusal "short snapshot" "$OSCTOOL" trigger short.raw
-expect_refusal "bad option" "$OSCTOOL" trigger --level 3 step.osc
+expect_refusal "short raw" 1 "$OSCTOOL" from-raw short.raw short.osc
+expect_refusal "long raw" 1 "$OSCTOOL" from-raw long.raw long.osc
+expect_refusal "missing raw" 1 "$OSCTOOL" from-raw missing.raw missing.osc
+expect_refusal "missing output" 2 "$OSCTOOL" from-raw step.raw
+expect_refusal "short snapshot" 1 "$OSCTOOL" trigger short.raw
+expect_refusal "bad option" 2 "$OSCTOOL" trigger --level 3 step.osc
 [[ ! -e short.osc && ! -e long.osc && ! -e missing.osc ]] || fail "a refused capture wrote a snapshot"
 echo "PASS"

@@ -1,26 +1,26 @@
 #!/usr/bin/env bash
 # osctool capture records from the sound card as the analyser does: a 1 kHz sine played
 # through a private PulseAudio server measures 1000 Hz with its peak-to-peak; without a
-# server the analyser's open-failure text comes, exit 2, and nothing is written.
+# server the analyser's open-failure text comes, exit 3, and nothing is written.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 OSCTOOL="$SYLVARINE_BIN/osctool"
 cd "$E2E_TMP"
 
-no_capture() {  # no_capture WHAT OUTPUT COMMAND...: exit 2, one line, OUTPUT not written
-  local what=$1 output=$2 status=0; shift 2
+no_capture() {  # no_capture WHAT STATUS OUTPUT COMMAND...: STATUS, one line, OUTPUT not written
+  local what=$1 expected=$2 output=$3 status=0; shift 3
   "$@" >out.txt 2>err.txt || status=$?
-  [[ $status == 2 ]] || fail "$what: exit status $status"
+  [[ $status == "$expected" ]] || fail "$what: exit status $status"
   [[ $(wc -l <err.txt) == 1 ]] || fail "$what: stderr was: $(cat err.txt)"
   [[ ! -s out.txt ]] || fail "$what: printed $(cat out.txt)"
   [[ ! -e $output ]] || fail "$what: $output was written"
 }
 
 # No sound server: ALSA's "default" cannot open.
-PULSE_SERVER="unix:$E2E_TMP/nowhere" no_capture "no server" none.osc "$OSCTOOL" capture none.osc
+PULSE_SERVER="unix:$E2E_TMP/nowhere" no_capture "no server" 3 none.osc "$OSCTOOL" capture none.osc
 grep -qx "osctool: Impossible d'ouvrir l'interface audio! Soit celle-ci n'est pas compatible, .*et réessayez." err.txt ||
   fail "not the analyser's open-failure text: $(cat err.txt)"
-no_capture "missing folder" nowhere/a.osc "$OSCTOOL" capture nowhere/a.osc
-no_capture "bad count" c.osc "$OSCTOOL" capture c.osc --count 0
+no_capture "missing folder" 1 nowhere/a.osc "$OSCTOOL" capture nowhere/a.osc
+no_capture "bad count" 2 c.osc "$OSCTOOL" capture c.osc --count 0
 
 start_sound_server pulseaudio
 # A steady sine, playing before the capture starts.

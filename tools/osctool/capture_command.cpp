@@ -81,8 +81,8 @@ int RecordSnapshots(const QString& out, bool numbered, int count, int interval,
                                       extra);
         return saved == 0;
       });
-  if (outcome == CaptureOutcome::NoDevice) return FailWith(AnalyserText(kAudioOpenFailureText));
-  if (outcome != CaptureOutcome::Recorded) return FailWith(AnalyserText(kAudioUseFailureText));
+  if (outcome == CaptureOutcome::NoDevice) return FailWith(ExitStatus::NoSoundDevice, AnalyserText(kAudioOpenFailureText));
+  if (outcome != CaptureOutcome::Recorded) return FailWith(ExitStatus::SoundDeviceFailed, AnalyserText(kAudioUseFailureText));
   return saved;
 }
 
@@ -103,18 +103,18 @@ int RunCaptureCommand(const QStringList& arguments) {
                         kCaptureDescription, arguments, status))
     return status;
   const QStringList files = parser.positionalArguments();
-  if (files.size() != 1) return FailWith(QStringLiteral("capture takes one snapshot file to write"));
+  if (files.size() != 1) return FailWith(ExitStatus::Usage, QStringLiteral("capture takes one snapshot file to write"));
   int count = 1, interval = 0;
   if (!ParseCount(parser.value(countOption), 1, count))
-    return FailWith(QStringLiteral("--count must be a positive integer, not \"%1\"")
+    return FailWith(ExitStatus::Usage, QStringLiteral("--count must be a positive integer, not \"%1\"")
                         .arg(parser.value(countOption)));
   if (!ParseCount(parser.value(intervalOption), 0, interval))
-    return FailWith(QStringLiteral("--interval must be milliseconds (0 or more), not \"%1\"")
+    return FailWith(ExitStatus::Usage, QStringLiteral("--interval must be milliseconds (0 or more), not \"%1\"")
                         .arg(parser.value(intervalOption)));
   // Refused before the device is opened: a capture that cannot be saved is not made.
   const QFileInfo folder{QFileInfo(files[0]).absolutePath()};
   if (!folder.isDir() || !folder.isWritable())
-    return FailWith(QStringLiteral("cannot write %1: the folder %2 %3")
+    return FailWith(ExitStatus::InputOutput, QStringLiteral("cannot write %1: the folder %2 %3")
                         .arg(files[0], QDir::toNativeSeparators(folder.filePath()),
                              folder.isDir() ? QStringLiteral("is not writable")
                                             : QStringLiteral("does not exist")));

@@ -18,7 +18,7 @@ int SaveCaptureAsSnapshot(const uint8_t (&buffer)[kCaptureBufferBytes], const QS
   ConvertCaptureBuffer(state);
   analyser->document.AcceptBlock(state.samples);
   QString error;
-  if (!WriteSnapshotFile(snapshotPath, analyser->document, error)) return FailWith(error);
+  if (!WriteSnapshotFile(snapshotPath, analyser->document, error)) return FailWith(ExitStatus::InputOutput, error);
   PrintTriggerReport(analyser->document.Block().sumSamples, extra);
   return 0;
 }

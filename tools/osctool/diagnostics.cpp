@@ -1,10 +1,10 @@
-#include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/diagnostics.h"
 
 #include <QTextStream>
 
-int FailWith(const QString& message) {
+int FailWith(ExitStatus kind, const QString& message) {
   QTextStream(stderr) << "osctool: " << message << "\n";
-  return 2;
+  return StatusOf(kind);
 }
 
 void WarnWith(const QString& message) {

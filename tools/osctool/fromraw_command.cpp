@@ -48,10 +48,10 @@ int RunFromRawCommand(const QStringList& arguments) {
     return status;
   const QStringList files = parser.positionalArguments();
   if (files.size() != 2)
-    return FailWith(QStringLiteral("from-raw takes a raw capture and a snapshot file to write"));
+    return FailWith(ExitStatus::Usage, QStringLiteral("from-raw takes a raw capture and a snapshot file to write"));
 
   uint8_t buffer[kCaptureBufferBytes];
   QString error;
-  if (!ReadRawCapture(files[0], buffer, error)) return FailWith(error);
+  if (!ReadRawCapture(files[0], buffer, error)) return FailWith(ExitStatus::InputOutput, error);
   return SaveCaptureAsSnapshot(buffer, files[1]);
 }

@@ -42,16 +42,16 @@ int RunFromWavCommand(const QStringList& arguments) {
     return status;
   const QStringList files = parser.positionalArguments();
   if (files.size() != 2)
-    return FailWith(QStringLiteral("from-wav takes a recording and a snapshot file to write"));
+    return FailWith(ExitStatus::Usage, QStringLiteral("from-wav takes a recording and a snapshot file to write"));
   int64_t startFrame = 0;
   if (!ParseStartFrame(parser.value(startOption), startFrame))
-    return FailWith(QStringLiteral("--start must be a frame number (0 or more), not \"%1\"")
+    return FailWith(ExitStatus::Usage, QStringLiteral("--start must be a frame number (0 or more), not \"%1\"")
                         .arg(parser.value(startOption)));
 
   uint8_t buffer[kCaptureBufferBytes];
   RecordingFacts facts;
   QString error;
-  if (!ReadRecordingExcerpt(files[0], startFrame, buffer, facts, error)) return FailWith(error);
+  if (!ReadRecordingExcerpt(files[0], startFrame, buffer, facts, error)) return FailWith(ExitStatus::InputOutput, error);
   status = SaveCaptureAsSnapshot(buffer, files[1]);
   if (status == 0 && facts.sampleRate != kCaptureRate)
     WarnWith(QStringLiteral("%1 is recorded at %2 Hz; the snapshot's time axis assumes %3 Hz")

@@ -18,14 +18,21 @@ const char kUsage[] =
     "       osctool capture OUT.osc [--frames-after-start] [--count N --interval MS]\n"
     "       osctool measure FILE.osc [--range FIRST:LAST]\n"
     "       osctool export FILE.osc OUT.wav|OUT.csv [--range FIRST:LAST] [--bits 8|16]\n"
-    "Each command explains itself with --help; see also osctool(1).\n";
+    "       osctool --version\n"
+    "Each command explains itself with --help; see also osctool(1).\n"
+    "Exit status: 0 done, 1 a file could not be read or written, 2 a wrong command line,\n"
+    "3 no sound device, 4 the sound device failed or stayed silent.\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fputs(kUsage, stderr);
-    return 2;
+    return StatusOf(ExitStatus::Usage);
+  }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::puts("osctool " OSCTOOL_VERSION);
+    return StatusOf(ExitStatus::Done);
   }
   const bool rendering = std::strcmp(argv[1], "render") == 0;
   // Rendering needs fonts, hence a GUI application; nothing here opens a window.
@@ -50,7 +57,7 @@ int main(int argc, char** argv) {
   if (command == "export") return RunExportCommand(arguments);
   if (command == "--help" || command == "-h") {
     std::fputs(kUsage, stdout);
-    return 0;
+    return StatusOf(ExitStatus::Done);
   }
-  return FailWith(QStringLiteral("unknown command \"%1\"").arg(command));
+  return FailWith(ExitStatus::Usage, QStringLiteral("unknown command \"%1\"").arg(command));
 }

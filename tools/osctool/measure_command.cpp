@@ -79,12 +79,12 @@ int RunMeasureCommand(const QStringList& arguments) {
                         kMeasureDescription, arguments, status))
     return status;
   const QStringList files = parser.positionalArguments();
-  if (files.size() != 1) return FailWith(QStringLiteral("measure takes exactly one snapshot file"));
+  if (files.size() != 1) return FailWith(ExitStatus::Usage, QStringLiteral("measure takes exactly one snapshot file"));
   SampleRange range;
   QString error;
-  if (!ParseSampleRange(parser.value(rangeOption), range, error)) return FailWith(error);
+  if (!ParseSampleRange(parser.value(rangeOption), range, error)) return FailWith(ExitStatus::Usage, error);
   auto document = std::make_unique<CSylvarineDoc>();
-  if (!ReadSnapshotFile(files.first(), *document, error)) return FailWith(error);
+  if (!ReadSnapshotFile(files.first(), *document, error)) return FailWith(ExitStatus::InputOutput, error);
 
   const SampleBlock& block = document->Block();
   constexpr double kChannelReference = 100, kSumReference = 200;

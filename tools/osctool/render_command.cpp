@@ -191,16 +191,16 @@ int RunRenderCommand(const QStringList& arguments) {
           arguments, status))
     return status;
   const QStringList files = parser.positionalArguments();
-  if (files.size() != 1) return FailWith(QStringLiteral("render takes exactly one snapshot file"));
+  if (files.size() != 1) return FailWith(ExitStatus::Usage, QStringLiteral("render takes exactly one snapshot file"));
   if (!parser.isSet(displayOption))
-    return FailWith(QStringLiteral("render needs --display %1").arg(Names(kDisplays)));
+    return FailWith(ExitStatus::Usage, QStringLiteral("render needs --display %1").arg(Names(kDisplays)));
   const QString out = parser.value(outOption);
   const bool pdf = out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
   if (out.isEmpty() || (!pdf && !out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)))
-    return FailWith(QStringLiteral("render needs --out FILE.png or FILE.pdf"));
+    return FailWith(ExitStatus::Usage, QStringLiteral("render needs --out FILE.png or FILE.pdf"));
   QSize clientSize;
   if (!ParseSize(parser.value(sizeOption), clientSize))
-    return FailWith(QStringLiteral("--size must be WIDTHxHEIGHT in pixels, not \"%1\"")
+    return FailWith(ExitStatus::Usage, QStringLiteral("--size must be WIDTHxHEIGHT in pixels, not \"%1\"")
                         .arg(parser.value(sizeOption)));
 
   QString error;
@@ -212,13 +212,13 @@ int RunRenderCommand(const QStringList& arguments) {
       !Pick(parser, scaleOption, kScales, scale, error) ||
       !Pick(parser, sideOption, kSides, side, error) ||
       !Pick(parser, gridOption, kGrid, grid, error))
-    return FailWith(error);
+    return FailWith(ExitStatus::Usage, error);
 
   auto analyser = std::make_unique<RenderAnalyser>();
   CSylvarineView& view = analyser->view;
   analyser->document.OnNewDocument();
   view.PreCreateWindow();
-  if (!ReadSnapshotFile(files.first(), analyser->document, error)) return FailWith(error);
+  if (!ReadSnapshotFile(files.first(), analyser->document, error)) return FailWith(ExitStatus::InputOutput, error);
 
   // The menu's own commands, the display first: gain and side obey the rules of the
   // display they are given in.
@@ -257,6 +257,6 @@ int RunRenderCommand(const QStringList& arguments) {
     written = WritePng(view, clientSize, client, out, error);
   }
   if (printer) view.OnEndPrinting();
-  if (!written) return FailWith(error);
+  if (!written) return FailWith(ExitStatus::InputOutput, error);
   return 0;
 }

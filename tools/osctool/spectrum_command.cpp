@@ -94,27 +94,27 @@ int RunSpectrumCommand(const QStringList& arguments) {
     return status;
   const QStringList files = parser.positionalArguments();
   if (files.size() != 1)
-    return FailWith(QStringLiteral("spectrum takes exactly one snapshot file"));
+    return FailWith(ExitStatus::Usage, QStringLiteral("spectrum takes exactly one snapshot file"));
 
   bool isNumber = false;
   const int runs = parser.value(runsOption).toInt(&isNumber);
   if (!isNumber || runs < 1)
-    return FailWith(QStringLiteral("--runs needs a positive integer, not \"%1\"")
+    return FailWith(ExitStatus::Usage, QStringLiteral("--runs needs a positive integer, not \"%1\"")
                         .arg(parser.value(runsOption)));
   uint32_t integrationCommand = CommandId::IntegrationShort;
   if (parser.isSet(integrationOption) &&
       !FindCommand(kIntegrationNames, parser.value(integrationOption), integrationCommand))
-    return FailWith(QStringLiteral("--integration must be off, short, medium or long, not \"%1\"")
+    return FailWith(ExitStatus::Usage, QStringLiteral("--integration must be off, short, medium or long, not \"%1\"")
                         .arg(parser.value(integrationOption)));
   uint32_t compressionCommand = CommandId::CompressionCommon;
   if (parser.isSet(compressionOption) &&
       !FindCommand(kCompressionNames, parser.value(compressionOption), compressionCommand))
-    return FailWith(QStringLiteral("--compression must be off, common or independent, not \"%1\"")
+    return FailWith(ExitStatus::Usage, QStringLiteral("--compression must be off, common or independent, not \"%1\"")
                         .arg(parser.value(compressionOption)));
 
   auto analyser = std::make_unique<InertAnalyser>();
   QString error;
-  if (!ReadSnapshotFile(files.first(), analyser->document, error)) return FailWith(error);
+  if (!ReadSnapshotFile(files.first(), analyser->document, error)) return FailWith(ExitStatus::InputOutput, error);
   ViewState& state = analyser->view.State();
   HandleSpectrumCommand(state, integrationCommand);
   HandleSpectrumCommand(state, compressionCommand);

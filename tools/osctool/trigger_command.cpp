@@ -18,10 +18,10 @@ int RunTriggerCommand(const QStringList& arguments) {
                         arguments, status))
     return status;
   const QStringList files = parser.positionalArguments();
-  if (files.size() != 1) return FailWith(QStringLiteral("trigger takes exactly one snapshot file"));
+  if (files.size() != 1) return FailWith(ExitStatus::Usage, QStringLiteral("trigger takes exactly one snapshot file"));
   auto document = std::make_unique<CSylvarineDoc>();
   QString error;
-  if (!ReadSnapshotFile(files.first(), *document, error)) return FailWith(error);
+  if (!ReadSnapshotFile(files.first(), *document, error)) return FailWith(ExitStatus::InputOutput, error);
   PrintTriggerReport(document->Block().sumSamples);
   return 0;
 }
