@@ -2,10 +2,11 @@
 #include <QCommandLineParser>
 #include <memory>
 
-#include "analyser/app/support/snapshot_file.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/output_file.h"
 #include "tools/osctool/snapshot_export.h"
+#include "tools/osctool/snapshot_io.h"
 
 namespace {
 
@@ -54,8 +55,9 @@ int RunExportCommand(const QStringList& arguments) {
   QString error;
   if (parser.isSet(rangeOption) && !ParseSampleRange(parser.value(rangeOption), range, error))
     return FailWith(ExitStatus::Usage, error);
+  if (!OutputSparesInput(files[0], out, error)) return FailWith(ExitStatus::Usage, error);
   auto document = std::make_unique<CSylvarineDoc>();
-  if (!ReadSnapshotFile(files[0], *document, error)) return FailWith(ExitStatus::InputOutput, error);
+  if (!ReadSnapshot(files[0], *document, error)) return FailWith(ExitStatus::InputOutput, error);
 
   if (csv) return WriteCsvExport(document->Block(), range, out, error) ? 0 : FailWith(ExitStatus::InputOutput, error);
   int clipped = 0;

@@ -8,6 +8,7 @@
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/input_file.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/output_file.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ int RunFromRawCommand(const QStringList& arguments) {
 
   uint8_t buffer[kCaptureBufferBytes];
   QString error;
+  if (!OutputSparesInput(files[0], files[1], error)) return FailWith(ExitStatus::Usage, error);
   if (!ReadRawCapture(files[0], buffer, error)) return FailWith(ExitStatus::InputOutput, error);
   return SaveCaptureAsSnapshot(buffer, files[1]);
 }

@@ -5,6 +5,7 @@
 #include "tools/osctool/capture_snapshot.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/output_file.h"
 #include "tools/osctool/recording_reader.h"
 
 namespace {
@@ -51,6 +52,7 @@ int RunFromWavCommand(const QStringList& arguments) {
   uint8_t buffer[kCaptureBufferBytes];
   RecordingFacts facts;
   QString error;
+  if (!OutputSparesInput(files[0], files[1], error)) return FailWith(ExitStatus::Usage, error);
   if (!ReadRecordingExcerpt(files[0], startFrame, buffer, facts, error)) return FailWith(ExitStatus::InputOutput, error);
   status = SaveCaptureAsSnapshot(buffer, files[1]);
   if (status == 0 && facts.sampleRate != kCaptureRate)

@@ -1,5 +1,6 @@
 // osctool render FILE.osc --display MODE [options] --out FILE.png|FILE.pdf:
 // the analyser's own paint of a snapshot, for that display state, into a picture or a page.
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QImage>
 #include <QPageLayout>
@@ -7,13 +8,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "analyser/app/support/qpainter_surface.h"
-#include "analyser/app/support/snapshot_file.h"
 #include "analyser/capture/trigger_search.h"
 #include "analyser/display/paint.h"
 #include "analyser/state/application_title.h"
@@ -21,6 +20,8 @@
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/output_file.h"
+#include "tools/osctool/snapshot_io.h"
 
 namespace {
 
@@ -121,23 +122,27 @@ bool WritePng(CSylvarineView& view, const QSize& pictureSize, const QRect& clien
   QImage image(pictureSize, QImage::Format_RGB32);
   image.fill(Qt::white);  // the erased window background
   PaintOn(view, image, client);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    error = QStringLiteral("cannot make %1: the picture could not be encoded").arg(path);
     return false;
   }
-  return true;
+  return WriteOutputFile(path, bytes, error);
+}
+
+// A PDF is whole when it starts with its header and ends with its end-of-file marker.
+bool IsWholePdf(const QByteArray& bytes) {
+  return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
 }
 
 bool WritePdf(CSylvarineView& view, bool forPrinter, const QSize& clientSize, const QString& path,
               QString& error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    return false;
-  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setCreator(QString::fromLatin1(kApplicationTitle));
     if (forPrinter) {
       // 300 dpi landscape A4: the printer's 2400 x 2100 device units fit inside the margins.
@@ -154,11 +159,11 @@ bool WritePdf(CSylvarineView& view, bool forPrinter, const QSize& clientSize, co
     }
     PaintOn(view, writer, QRect(QPoint(0, 0), clientSize));
   }
-  if (!file.commit()) {
-    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+  if (!IsWholePdf(bytes)) {
+    error = QStringLiteral("cannot make %1: the page could not be made whole").arg(path);
     return false;
   }
-  return true;
+  return WriteOutputFile(path, bytes, error);
 }
 
 }  // namespace
@@ -214,11 +219,12 @@ int RunRenderCommand(const QStringList& arguments) {
       !Pick(parser, gridOption, kGrid, grid, error))
     return FailWith(ExitStatus::Usage, error);
 
+  if (!OutputSparesInput(files.first(), out, error)) return FailWith(ExitStatus::Usage, error);
   auto analyser = std::make_unique<RenderAnalyser>();
   CSylvarineView& view = analyser->view;
   analyser->document.OnNewDocument();
   view.PreCreateWindow();
-  if (!ReadSnapshotFile(files.first(), analyser->document, error)) return FailWith(ExitStatus::InputOutput, error);
+  if (!ReadSnapshot(files.first(), analyser->document, error)) return FailWith(ExitStatus::InputOutput, error);
 
   // The menu's own commands, the display first: gain and side obey the rules of the
   // display they are given in.

@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <memory>
 
-#include "analyser/app/support/snapshot_file.h"
 #include "analyser/spectrum/spectrum_commands.h"
 #include "analyser/state/command_ids.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/snapshot_io.h"
 #include "tools/osctool/spectrum_bands.h"
 
 namespace {
@@ -114,7 +114,7 @@ int RunSpectrumCommand(const QStringList& arguments) {
 
   auto analyser = std::make_unique<InertAnalyser>();
   QString error;
-  if (!ReadSnapshotFile(files.first(), analyser->document, error)) return FailWith(ExitStatus::InputOutput, error);
+  if (!ReadSnapshot(files.first(), analyser->document, error)) return FailWith(ExitStatus::InputOutput, error);
   ViewState& state = analyser->view.State();
   HandleSpectrumCommand(state, integrationCommand);
   HandleSpectrumCommand(state, compressionCommand);

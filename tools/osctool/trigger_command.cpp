@@ -2,9 +2,9 @@
 #include <QCommandLineParser>
 #include <memory>
 
-#include "analyser/app/support/snapshot_file.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/snapshot_io.h"
 #include "tools/osctool/trigger_report.h"
 
 int RunTriggerCommand(const QStringList& arguments) {
@@ -21,7 +21,7 @@ int RunTriggerCommand(const QStringList& arguments) {
   if (files.size() != 1) return FailWith(ExitStatus::Usage, QStringLiteral("trigger takes exactly one snapshot file"));
   auto document = std::make_unique<CSylvarineDoc>();
   QString error;
-  if (!ReadSnapshotFile(files.first(), *document, error)) return FailWith(ExitStatus::InputOutput, error);
+  if (!ReadSnapshot(files.first(), *document, error)) return FailWith(ExitStatus::InputOutput, error);
   PrintTriggerReport(document->Block().sumSamples);
   return 0;
 }
