@@ -24,10 +24,18 @@ const QString kSpectrumDescription = QStringLiteral(
     "after N analyses of each channel (right first) from a fresh view, with the given\n"
     "integration (default short) and compression (default common).\n"
     "--with-frequencies adds \"bins\": for each bin 0..99 the period lengths it takes\n"
-    "(periodShortest..periodLongest, samples, inclusive) and the band these lengths are at\n"
-    "44100 Hz (frequencyLow = 44100 / periodLongest, frequencyHigh = 44100 / periodShortest,\n"
-    "Hz, to 0.01 Hz); a bin that takes no period length has nulls, and the bins filled with\n"
-    "the mean of two others name them in \"filledFrom\".");
+    "(periodShortest..periodLongest, samples, inclusive) and the frequencies of the sines\n"
+    "it takes, frequencyLow < f <= frequencyHigh (Hz, to 0.01 Hz): the analysis measures\n"
+    "a sine of P = 44100 / f samples as floor(P) long on its steep edges, so frequencyLow =\n"
+    "44100 / (periodLongest + 1) and frequencyHigh = 44100 / periodShortest, and each band\n"
+    "begins where the one of the bin before ends. Measured on full-scale sines: 120 from\n"
+    "30 Hz to 11 kHz all peak in the bin whose band holds them. A quieter or lower tone\n"
+    "is measured up to a sample longer on its slow edges, so near the top of a band it may\n"
+    "peak one bin lower (at 0.05 of full scale: within 0.23 % of the edge at 100 Hz, 1.6 %\n"
+    "at 1 kHz). Above 11 kHz (4 samples a period) the analysis no longer measures a sine's\n"
+    "period: such tones land in bins all over the spectrum. A bin that takes no period\n"
+    "length has nulls, and the bins filled with the mean of two others name them in\n"
+    "\"filledFrom\".");
 
 double Hundredths(double value) { return std::round(value * 100.0) / 100.0; }
 
@@ -36,12 +44,11 @@ QJsonArray BinBands() {
   for (int bin = 0; bin < kSpectrumBins; ++bin) {
     QJsonObject entry{{"bin", bin}};
     const std::optional<BinPeriods> periods = PeriodsOfBin(bin);
+    const std::optional<BinBand> band = BandOfBin(bin);
     entry["periodShortest"] = periods ? QJsonValue(periods->shortest) : QJsonValue();
     entry["periodLongest"] = periods ? QJsonValue(periods->longest) : QJsonValue();
-    entry["frequencyLow"] =
-        periods ? QJsonValue(Hundredths(kSamplesPerSecond / periods->longest)) : QJsonValue();
-    entry["frequencyHigh"] =
-        periods ? QJsonValue(Hundredths(kSamplesPerSecond / periods->shortest)) : QJsonValue();
+    entry["frequencyLow"] = band ? QJsonValue(Hundredths(band->low)) : QJsonValue();
+    entry["frequencyHigh"] = band ? QJsonValue(Hundredths(band->high)) : QJsonValue();
     if (const auto neighbours = NeighboursOfFilledBin(bin))
       entry["filledFrom"] = QJsonArray{(*neighbours)[0], (*neighbours)[1]};
     bins.append(entry);
