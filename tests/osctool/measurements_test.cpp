@@ -61,6 +61,15 @@ TEST(Measurements, FrequencyAndPhaseOfSinesAcrossTheBandAndTheLevels) {
     }
 }
 
+TEST(Measurements, ADropoutOfTheStreamLeavesTheFrequency) {
+  std::vector<int32_t> values = Captured(0.5, 1000, 0);
+  const std::vector<int32_t> later = Captured(0.5, 1000, 1.3);
+  std::copy(later.begin() + 2000, later.end(), values.begin() + 2000);
+  const ChannelFigures f = Measure(values);
+  ASSERT_TRUE(f.frequency);
+  EXPECT_NEAR(*f.frequency, 1000, 0.5);
+}
+
 TEST(Measurements, NoiseHasNeitherFrequencyNorPhase) {
   std::mt19937 random(5);
   for (double spread : {3.0, 20.0, 60.0}) {

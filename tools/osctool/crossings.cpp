@@ -49,32 +49,67 @@ std::vector<Crossing> LevelCrossings(const int32_t* values, int count, double le
 }
 
 std::optional<PeriodEstimate> PeriodFromCrossings(const std::vector<Crossing>& crossings) {
-  std::vector<double> directions[2];
-  for (const Crossing& c : crossings) directions[c.rising ? 0 : 1].push_back(c.at);
-  // The single periods of each direction add up to its last crossing less its first.
-  double span = 0;
-  int periods = 0;
-  for (const std::vector<double>& at : directions)
-    if (at.size() >= 2) {
-      span += at.back() - at.front();
-      periods += static_cast<int>(at.size()) - 1;
+  // Single periods between successive crossings of one direction, in order.
+  std::vector<double> singles[2];
+  for (bool rising : {true, false}) {
+    const Crossing* previous = nullptr;
+    for (const Crossing& c : crossings) {
+      if (c.rising != rising) continue;
+      if (previous != nullptr) singles[rising ? 0 : 1].push_back(c.at - previous->at);
+      previous = &c;
     }
-  if (periods == 0) return std::nullopt;
-  const double length = span / periods;
+  }
+  std::vector<double> all(singles[0]);
+  all.insert(all.end(), singles[1].begin(), singles[1].end());
+  if (all.empty()) return std::nullopt;
+  std::nth_element(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(all.size() / 2), all.end());
+  const double median = all[all.size() / 2];
+  // Two crossings each placed within a sample may make a short period two samples off.
+  const double tolerance = std::max(kOutlierFraction * median, 2.0);
+  const auto agrees = [&](double single) { return std::abs(single - median) <= tolerance; };
+
+  // The periods that agree add up to the span of the crossings they join: the mean keeps
+  // the precision of (last - first) / (n - 1) and drops a period a dropout broke.
+  double sum = 0;
+  int kept = 0;
+  for (const std::vector<double>& direction : singles)
+    for (double single : direction)
+      if (agrees(single)) {
+        sum += single;
+        ++kept;
+      }
+  const int periods = static_cast<int>(all.size());
+  if (kept < kSteadyShare * periods) {
+    double total = 0, squares = 0;
+    for (double single : all) {
+      total += single;
+      squares += single * single;
+    }
+    const double mean = total / periods;
+    return PeriodEstimate{mean, std::sqrt(std::fmax(0.0, squares / periods - mean * mean)) / mean, periods};
+  }
+  const double length = sum / kept;
+
   // Short periods are compared over runs of them at least kAgreementSpan long, so that the
   // placing of a crossing between two samples does not count as disagreement.
-  const int run = std::max(1, static_cast<int>(std::ceil(kAgreementSpan / length)));
-  double sum = 0, squares = 0;
+  const std::size_t run = static_cast<std::size_t>(std::max(1.0, std::ceil(kAgreementSpan / length)));
+  double runSum = 0, squares = 0;
   int runs = 0;
-  for (const std::vector<double>& at : directions)
-    for (std::size_t i = 0; i + static_cast<std::size_t>(run) < at.size(); ++i) {
-      const double single = (at[i + static_cast<std::size_t>(run)] - at[i]) / run;
-      sum += single;
-      squares += single * single;
+  for (const std::vector<double>& direction : singles)
+    for (std::size_t i = 0; i + run <= direction.size(); ++i) {
+      double total = 0;
+      bool steady = true;
+      for (std::size_t j = i; j < i + run; ++j) {
+        total += direction[j];
+        steady = steady && agrees(direction[j]);
+      }
+      if (!steady) continue;
+      runSum += total / static_cast<double>(run);
+      squares += (total / static_cast<double>(run)) * (total / static_cast<double>(run));
       ++runs;
     }
   if (runs == 0) return PeriodEstimate{length, 0, periods};
-  const double mean = sum / runs;
+  const double mean = runSum / runs;
   const double variance = std::fmax(0.0, squares / runs - mean * mean);
   return PeriodEstimate{length, std::sqrt(variance) / length, periods};
 }

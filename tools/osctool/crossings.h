@@ -25,8 +25,15 @@ struct PeriodEstimate {
 
 // Periods shorter than this many samples are compared over runs of them this long.
 constexpr double kAgreementSpan = 20;
+// A single period further than this fraction (or 2 samples) from the median is not one of
+// the signal's (a dropout of the stream, a click) and is left out ...
+constexpr double kOutlierFraction = 0.1;
+// ... as long as at least this share of the periods is left.
+constexpr double kSteadyShare = 0.9;
 
-// The period from successive crossings of the same direction: (last - first) / (n - 1) of
-// the rising ones and of the falling ones, pooled; nothing without one whole period. The
-// spread compares the periods one by one, or the short ones by runs of kAgreementSpan.
+// The period from successive crossings of the same direction: the mean of the single
+// periods that lie near their median, which for a steady signal is (last - first) / (n - 1)
+// of the rising ones and of the falling ones, pooled; nothing without one whole period.
+// The spread compares the periods one by one, or the short ones by runs of kAgreementSpan;
+// with more than a tenth of them far from the median, it is that of them all.
 std::optional<PeriodEstimate> PeriodFromCrossings(const std::vector<Crossing>& crossings);
