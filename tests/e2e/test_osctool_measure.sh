@@ -56,6 +56,15 @@ expect_refusal() {  # expect_refusal WHAT STATUS COMMAND...: STATUS, one line on
   [[ ! -s out.txt ]] || fail "$what: printed $(head -c 200 out.txt)"
 }
 head -c 64175 sine.osc >short.osc
+# A recording, long enough to pass for a snapshot, is told for what it is.
+sox -D -n -r 44100 -c 2 -b 16 long.wav synth 1 sine 440
+expect_refusal "a WAV recording" 1 "$OSCTOOL" measure long.wav
+grep -q "long.wav is a WAV recording, not a snapshot: \"osctool from-wav\"" err.txt ||
+  fail "the recording is not named as such: $(cat err.txt)"
+cat sine.osc sine.osc >double.osc
+"$OSCTOOL" measure double.osc >/dev/null 2>err.txt || fail "a long snapshot was refused"
+grep -q "warning: double.osc is longer than a snapshot: only its first 64176 bytes are read" err.txt ||
+  fail "no warning for a long snapshot: $(cat err.txt)"
 expect_refusal "short snapshot" 1 "$OSCTOOL" measure short.osc
 expect_refusal "empty range" 2 "$OSCTOOL" measure sine.osc --range 10:9
 expect_refusal "range past the end" 2 "$OSCTOOL" measure sine.osc --range 0:4011
