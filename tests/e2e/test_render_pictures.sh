@@ -117,6 +117,11 @@ status=0
 grep -q -- "--display must be" err.txt || fail "unclear message: $(cat err.txt)"
 [[ ! -e bad.png ]] || fail "a picture was written for bad arguments"
 
+# Without a session's runtime directory (cron, ssh) a render says nothing on stderr.
+env -u XDG_RUNTIME_DIR "$osctool" render flat.osc --display offset --out quiet.png 2>quiet.txt ||
+  fail "render without XDG_RUNTIME_DIR failed: $(cat quiet.txt)"
+[[ ! -s quiet.txt ]] || fail "render without XDG_RUNTIME_DIR said: $(cat quiet.txt)"
+
 # A snapshot shows as just opened: no trigger searched, the "Synchronisation" box empty;
 # --triggered searches it as a capture would (the sine crosses upwards), and the box lights.
 render sine.osc --display offset --out opened.png

@@ -23,6 +23,16 @@ const char kUsage[] =
     "Exit status: 0 done, 1 a file could not be read or written, 2 a wrong command line,\n"
     "3 no sound device, 4 the sound device failed or stayed silent.\n";
 
+QtMessageHandler qtHandler = nullptr;
+
+// Rendering opens no window and keeps no runtime file, so Qt's complaint that the session
+// has no runtime directory (under cron or ssh) says nothing about the picture.
+void QuietAboutRuntimeDirectory(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+    return;
+  qtHandler(type, context, text);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -38,6 +48,7 @@ int main(int argc, char** argv) {
   // Rendering needs fonts, hence a GUI application; nothing here opens a window.
   if (rendering && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (rendering) qtHandler = qInstallMessageHandler(QuietAboutRuntimeDirectory);
   std::unique_ptr<QCoreApplication> app;
   if (rendering)
     app = std::make_unique<QGuiApplication>(argc, argv);
