@@ -12,19 +12,19 @@ value_at() {  # value_at FILE BYTE_OFFSET: one little-endian 32-bit value
 # Frames 0..499 at byte 127 (sum 0), then byte 77 (sum -100): trigger at sample 500.
 { head -c 1000 /dev/zero | tr '\0' '\177'; head -c 7000 /dev/zero | tr '\0' 'M'; } >step.raw
 out=$("$OSCTOOL" from-raw step.raw step.osc) || fail "from-raw failed"
-[[ $(tr -d ' ' <<<"$out") == '{"triggerFound":1,"triggerOffset":200}' ]] || fail "from-raw said: $out"
+[[ $(tr -d ' ' <<<"$out") == '{"schemaVersion":1,"triggerFound":1,"triggerOffset":200}' ]] || fail "from-raw said: $out"
 [[ $(stat -c %s step.osc) == 64176 ]] || fail "snapshot size $(stat -c %s step.osc)"
 [[ $(value_at step.osc $((499 * 4))) == 0 ]] || fail "right[499]"
 [[ $(value_at step.osc $((16044 + 500 * 4))) == -50 ]] || fail "left[500]"
 [[ $(value_at step.osc $((32088 + 500 * 4))) == -100 ]] || fail "sum[500]"
 [[ $(value_at step.osc $((32088 + 4000 * 4))) == 0 ]] || fail "sum[4000] not kept at zero"
 out=$("$OSCTOOL" trigger step.osc) || fail "trigger failed"
-[[ $(tr -d ' ' <<<"$out") == '{"triggerFound":1,"triggerOffset":200}' ]] || fail "trigger said: $out"
+[[ $(tr -d ' ' <<<"$out") == '{"schemaVersion":1,"triggerFound":1,"triggerOffset":200}' ]] || fail "trigger said: $out"
 
 # Silence never crosses -60.
 head -c 8000 /dev/zero | tr '\0' '\200' >silence.raw
 out=$("$OSCTOOL" from-raw silence.raw silence.osc) || fail "from-raw of silence failed"
-[[ $(tr -d ' ' <<<"$out") == '{"triggerFound":0,"triggerOffset":0}' ]] || fail "silence: $out"
+[[ $(tr -d ' ' <<<"$out") == '{"schemaVersion":1,"triggerFound":0,"triggerOffset":0}' ]] || fail "silence: $out"
 
 expect_refusal() {  # expect_refusal WHAT STATUS COMMAND...: STATUS, one line on stderr
   local what=$1 expected=$2 status=0; shift 2

@@ -37,6 +37,12 @@ near "phase" "$(figure sine.json '.pair.phase.value | fabs')" 180 2
 near "level difference" "$(figure sine.json .pair.levelDifference.value)" 0 0.01
 [[ $(figure sine.json '.range | "\(.first):\(.last):\(.count)"') == 0:3999:4000 ]] || fail "default range"
 
+# One schema version, one spelling of each unit, and the level against full scale as well.
+[[ $(figure sine.json .schemaVersion) == 1 ]] || fail "schema version $(figure sine.json .schemaVersion)"
+[[ $(jq -c '[.. | .unit? // empty] | unique' sine.json) == '["%","Hz","dB","dBFS","deg","sample"]' ]] ||
+  fail "units: $(jq -c '[.. | .unit? // empty] | unique' sine.json)"
+near "right level in dBFS" "$(figure sine.json .channels.right.levelDbfs.value)" -2.14 0.01
+[[ $(figure sine.json .channels.sum.levelDbfs.fullScale) == 256 ]] || fail "the sum's full scale"
 "$OSCTOOL" measure sine.osc --range 100:199 >part.json || fail "measure --range failed"
 [[ $(figure part.json .range.count) == 100 ]] || fail "range count"
 

@@ -27,6 +27,7 @@ once=$("$osctool" spectrum "$snapshot" --compression off) || fail "spectrum fail
 [[ $(bin_of "$once" display 0 55) == 310 ]] || fail "compression off: $once"
 [[ $(bin_of "$once" integrated 1 55) == 0 ]] || fail "silent left channel: $once"
 
+[[ $(jq .schemaVersion <<<"$once") == 1 ]] || fail "schema version: $once"
 twice=$("$osctool" spectrum "$snapshot" --runs 2 --integration short --compression off)
 [[ $(bin_of "$twice" integrated 0 55) == 465 ]] || fail "second run: $twice"
 

@@ -8,6 +8,7 @@
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/measurements.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/report_schema.h"
 #include "tools/osctool/sample_range.h"
 #include "tools/osctool/snapshot_io.h"
 
@@ -17,8 +18,9 @@ const QString kMeasureDescription = QStringLiteral(
     "Prints, as JSON, the figures of each channel (right, left, sum = left + right,\n"
     "difference = right - left) over the snapshot's indices FIRST..LAST, both included\n"
     "(default 0:3999, the 4000 captured frames), and of the pair right and left.\n"
-    "Each figure is {\"value\": ..., \"unit\": ...}; \"sample\" is the snapshot's own unit\n"
-    "(a captured byte less 127: silence is +1). With v[k] the n values of the range:\n"
+    "The report's \"schemaVersion\" is 1. Each figure is {\"value\": ..., \"unit\": ...};\n"
+    "\"sample\" is the snapshot's own unit, of values (a captured byte less 127: silence\n"
+    "is +1) and of time (1/44100 s). With v[k] the n values of the range:\n"
     "  minimum, maximum   the smallest and largest v[k]\n"
     "  peakToPeak         maximum - minimum\n"
     "  mean               DC: sum of v[k] / n\n"
@@ -78,6 +80,8 @@ QJsonObject ChannelReport(const ChannelFigures& f, const LevelScale& scale) {
   QJsonObject level = Figure(f.level, "dB");
   level["reference"] = scale.reference;
   level["zero"] = scale.zero;
+  QJsonObject levelDbfs = Figure(f.levelDbfs, "dBFS");
+  levelDbfs["fullScale"] = scale.fullScale;
   return QJsonObject{{"minimum", Figure(static_cast<double>(f.minimum), "sample")},
                      {"maximum", Figure(static_cast<double>(f.maximum), "sample")},
                      {"peakToPeak", Figure(static_cast<double>(f.peakToPeak), "sample")},
@@ -85,7 +89,8 @@ QJsonObject ChannelReport(const ChannelFigures& f, const LevelScale& scale) {
                      {"rmsTotal", Figure(f.rmsTotal, "sample")},
                      {"rmsAc", Figure(f.rmsAc, "sample")},
                      {"level", level},
-                     {"periodLength", Figure(f.periodLength, "samples")},
+                     {"levelDbfs", levelDbfs},
+                     {"periodLength", Figure(f.periodLength, "sample")},
                      {"periodSpread", Figure(Percent(f.periodSpread), "%")},
                      {"frequency", Figure(f.frequency, "Hz")}};
 }
@@ -126,6 +131,7 @@ int RunMeasureCommand(const QStringList& arguments) {
                                        block.leftSamples + range.first, range.Count(), right, left);
 
   const QJsonObject report{
+      {"schemaVersion", kReportSchemaVersion},
       {"file", files.first()},
       {"range", QJsonObject{{"first", range.first}, {"last", range.last}, {"count", range.Count()}}},
       {"sampleRate", Figure(44100.0, "Hz")},

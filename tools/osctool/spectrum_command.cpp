@@ -13,6 +13,7 @@
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/report_schema.h"
 #include "tools/osctool/snapshot_io.h"
 #include "tools/osctool/spectrum_bands.h"
 
@@ -20,7 +21,8 @@ namespace {
 
 const QString kSpectrumDescription = QStringLiteral(
     "Prints the spectra the analyser's spectrograph shows for the snapshot, as JSON:\n"
-    "{\"integrated\": [right[100], left[100]], \"display\": [right[100], left[100]]},\n"
+    "{\"schemaVersion\": 1, \"integrated\": [right[100], left[100]],\n"
+    "\"display\": [right[100], left[100]]},\n"
     "after N analyses of each channel (right first) from a fresh view, with the given\n"
     "integration (default short) and compression (default common).\n"
     "--with-frequencies adds \"bins\": for each bin 0..99 the period lengths it takes\n"
@@ -132,13 +134,14 @@ int RunSpectrumCommand(const QStringList& arguments) {
     analyser->view.AnalyseSpectrum(2);
   }
 
-  // Written by hand so that "integrated" comes first, as the manual page shows; QJsonObject
+  // Written by hand so that the members come in this order, as the manual page shows; QJsonObject
   // sorts keys.
   const auto pair = [](const int32_t (&channels)[2][kSpectrumBins]) {
     return QJsonDocument(QJsonArray{ChannelArray(channels[0]), ChannelArray(channels[1])})
         .toJson(QJsonDocument::Compact);
   };
-  QTextStream(stdout) << "{\"integrated\":" << pair(state.spectrum.integratedSpectrum)
+  QTextStream(stdout) << "{\"schemaVersion\":" << kReportSchemaVersion
+                      << ",\"integrated\":" << pair(state.spectrum.integratedSpectrum)
                       << ",\"display\":" << pair(state.spectrum.displaySpectrum);
   if (parser.isSet(frequenciesOption))
     QTextStream(stdout) << ",\"bins\":" << QJsonDocument(BinBands()).toJson(QJsonDocument::Compact);

@@ -12,8 +12,8 @@ int RunTriggerCommand(const QStringList& arguments) {
   parser.addPositionalArgument("file", "snapshot file (.osc)");
   int status = 0;
   if (!ParseCommandLine(parser, QStringLiteral("trigger"), QStringLiteral("FILE.osc"),
-                        QStringLiteral("Prints {\"triggerFound\": 0|1, \"triggerOffset\": N}: the trigger the\n"
-                                       "acquisition would find in the snapshot's sum (a downward crossing of\n"
+                        QStringLiteral("Prints {\"schemaVersion\": 1, \"triggerFound\": 0|1, \"triggerOffset\": N}:\n"
+                                       "the trigger the acquisition would find in the snapshot's sum (a downward crossing of\n"
                                        "-60 between samples 300 and 1000; the offset counts from 300)."),
                         arguments, status))
     return status;
