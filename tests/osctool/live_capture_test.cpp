@@ -8,7 +8,7 @@
 
 #include <cerrno>
 
-#include "platform/recording_window.h"
+#include "platform/portable/recording_window.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/live_capture.h"
 

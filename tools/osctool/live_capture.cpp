@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <thread>
 
-#include "platform/recording_window.h"
+#include "platform/portable/recording_window.h"
 
 namespace {
 
@@ -42,11 +42,9 @@ CaptureOutcome LiveCapture::Record(CaptureClock::TimePoint notBefore) {
   for (;;) {
     ++recordings_;
     lastArm_ = clock_.now();
-    ArmCapture(state_, services_);
-    if (state_.audioFault != 0) return Failure();
+    if (!ArmCapture(state_, services_)) return Failure();
     clock_.sleepUntil(lastArm_ + std::chrono::milliseconds(state_.captureWait));
-    CollectCapture(state_, services_);
-    if (state_.audioFault != 0) return Failure();
+    if (!CollectCapture(state_, services_)) return Failure();
     if (Complete()) return CaptureOutcome::Recorded;
     // A stream that trickles, never silent yet never whole, fails as a silent one does.
     if (clock_.now() - begin >= RecordingWindow::kSilenceLimit) return CaptureOutcome::Silent;
