@@ -3,7 +3,7 @@
 #   make test  installs what is missing, builds with the sanitizers and runs every test
 
 PACKAGES := build-essential cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
-  qt6-translations-l10n libasound2-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
+  qt6-translations-l10n libasound2-dev libpulse-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-liberation2 fonts-urw-base35 xvfb xauth xdotool imagemagick x11-utils pulseaudio pulseaudio-utils \
   libasound2-plugins alsa-utils sox poppler-utils shared-mime-info desktop-file-utils xdg-utils \
   jq man-db groff-base pipewire pipewire-bin wireplumber pipewire-pulse dbus-daemon

@@ -10,7 +10,7 @@
 #include "analyser/app/main_frame.h"
 #include "analyser/app/qt_view_host.h"
 #include "analyser/state/application_title.h"
-#include "platform/linux/alsa_sound_input.h"
+#include "platform/linux/host_sound_input.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   parser.addPositionalArgument(QStringLiteral("snapshot"), QStringLiteral("Ruzirivadudid (*.osc)"));
   parser.process(app);
 
-  AlsaSoundInput sound;
+  HostSoundInput sound;
   int status = 1;
   {
     CMainFrame frame(document, profile, sound);

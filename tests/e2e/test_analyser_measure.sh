@@ -30,6 +30,8 @@ echo "trace after $elapsed_ms ms"
 # Two seconds is the promise; a sanitized build on a busy machine gets some slack.
 ((elapsed_ms < ${E2E_TRACE_LIMIT_MS:-6000})) || fail "the trace took $elapsed_ms ms"
 [[ $(region_sum after.png 15 455 480 20) != "$prompt_before" ]] || fail "the prompt did not change"
+wait_for 5 records_through_chosen_path ||
+  fail "not recording through ${SYLVARINE_SOUND_INPUT:-the server}: $(pactl list source-outputs)"
 
 click_view 270 220 3
 wait_for 10 bash -c "import -window root '$E2E_TMP/stopped.png' &&

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "analyser/capture/capture_engine.h"
-#include "platform/linux/alsa_sound_input.h"
+#include "platform/linux/host_sound_input.h"
 #include "platform/threaded_sound_input.h"
 #include "tools/osctool/capture_snapshot.h"
 #include "tools/osctool/command_line.h"
@@ -20,8 +20,9 @@
 namespace {
 
 const QString kCaptureDescription = QStringLiteral(
-    "Records one block from the sound card exactly as the analyser does (ALSA's \"default\"\n"
-    "capture device, 8-bit unsigned stereo at 44100 Hz, 4000 frames): the device is\n"
+    "Records one block from the sound card exactly as the analyser does (the sound server's\n"
+    "default source, or ALSA's \"default\" capture device where no server answers; 8-bit\n"
+    "unsigned stereo at 44100 Hz, 4000 frames): the device is\n"
     "armed (prepare, queue, start), the block collected 400 ms later and converted into a\n"
     "snapshot (value = byte - 127), written whole or not at all; the trigger found is then\n"
     "printed, as \"osctool from-raw\" does. A new stream may deliver nothing for a second or\n"
@@ -55,7 +56,7 @@ int RecordSnapshots(const QString& out, bool numbered, int count, int interval,
                     bool framesAfterStart) {
   auto analyser = std::make_unique<InertAnalyser>();
   ViewState& state = analyser->view.State();
-  AlsaSoundInput sound("default");
+  HostSoundInput sound;
   LiveCapture capture(state, sound, SteadyClock());
   if (!capture.Open()) return FailWith(AnalyserText(kAudioOpenFailureText));
   auto nextArm = std::chrono::steady_clock::now();
