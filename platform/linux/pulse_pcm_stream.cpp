@@ -120,6 +120,7 @@ void PulsePcmStream::Stop() {
 }
 
 long PulsePcmStream::Take(uint8_t* into, long maxFrames) {
+  if (pa_stream_get_state(stream_) != PA_STREAM_READY) return 0;  // still being set up
   long frames = 0;
   while (frames < maxFrames) {
     if (piece_ == nullptr) {

@@ -476,8 +476,8 @@ TEST_P(LiveCapture, OpenFailsAtOnceWithoutASoundServer) {
 
 INSTANTIATE_TEST_SUITE_P(Paths, LiveCapture,
                          ::testing::Values(CapturePath::Pulse, CapturePath::Alsa),
-                         [](const auto& info) {
-                           return info.param == CapturePath::Pulse ? "pulse" : "alsa";
+                         [](const auto& test) {
+                           return test.param == CapturePath::Pulse ? "pulse" : "alsa";
                          });
 
 }  // namespace
