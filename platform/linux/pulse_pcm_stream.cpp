@@ -85,10 +85,7 @@ int PulsePcmStream::Open() {
   }
 }
 
-int PulsePcmStream::Start() {
-  if (context_ == nullptr) return -EBADFD;
-  Stop();
-  if (const int rc = Failure(); rc != 0) return rc;
+int PulsePcmStream::Connect() {
   stream_ = pa_stream_new(context_, "capture", &kSpec, nullptr);
   if (stream_ == nullptr) return ErrorCode(pa_context_errno(context_));
   pa_stream_set_overflow_callback(
@@ -100,27 +97,79 @@ int PulsePcmStream::Start() {
       PA_STREAM_ADJUST_LATENCY | PA_STREAM_AUTO_TIMING_UPDATE | PA_STREAM_INTERPOLATE_TIMING);
   if (pa_stream_connect_record(stream_, nullptr, &attr, flags) < 0) {
     const int rc = ErrorCode(pa_context_errno(context_));
-    Stop();
+    Release();
     return rc;
   }
-  Pump();
-  return Failure();
+  return 0;
 }
 
-void PulsePcmStream::Stop() {
+void PulsePcmStream::Release() {
   if (stream_ == nullptr) return;
   pa_stream_set_overflow_callback(stream_, nullptr, nullptr);
   if (PA_STREAM_IS_GOOD(pa_stream_get_state(stream_))) pa_stream_disconnect(stream_);
   pa_stream_unref(stream_);
   stream_ = nullptr;
   piece_ = nullptr;
+  paused_ = false;
+}
+
+bool PulsePcmStream::Cork(bool pause) {
+  pa_operation* op = pa_stream_cork(stream_, pause ? 1 : 0, nullptr, nullptr);
+  if (op == nullptr) return false;
+  pa_operation_unref(op);
+  paused_ = pause;
+  return true;
+}
+
+void PulsePcmStream::Discard() {
+  if (pa_stream_get_state(stream_) != PA_STREAM_READY) return;
+  if (piece_ != nullptr) pa_stream_drop(stream_);
+  piece_ = nullptr;
+  for (;;) {
+    const std::size_t readable = pa_stream_readable_size(stream_);
+    if (readable == 0 || readable == static_cast<std::size_t>(-1)) return;
+    const void* data = nullptr;
+    std::size_t bytes = 0;
+    if (pa_stream_peek(stream_, &data, &bytes) < 0 || bytes == 0) return;
+    pa_stream_drop(stream_);
+  }
+}
+
+int PulsePcmStream::Start() {
+  if (context_ == nullptr) return -EBADFD;
+  if (stream_ != nullptr && !paused_) Stop();
+  if (const int rc = Failure(); rc != 0) return rc;
   broken_ = false;
-  // The server hears of it now: no stream runs while the device is stopped.
+  if (stream_ == nullptr) {
+    if (const int rc = Connect(); rc != 0) return rc;
+  } else {
+    // What came in before the pause, and what the server still holds, is not this stream's.
+    Pump();
+    Discard();
+    pa_operation* op = pa_stream_flush(stream_, nullptr, nullptr);
+    if (op != nullptr) pa_operation_unref(op);
+    if (!Cork(false)) {
+      const int rc = Failure();
+      return rc != 0 ? rc : -ENODEV;
+    }
+  }
+  Pump();
+  return Failure();
+}
+
+void PulsePcmStream::Stop() {
+  if (stream_ == nullptr || paused_) return;
+  // Paused rather than ended: nothing flows, but the server keeps the stream set up, so
+  // that the next start delivers at once. A stream not set up yet is ended.
+  if (pa_stream_get_state(stream_) != PA_STREAM_READY || !Cork(true)) Release();
+  if (stream_ != nullptr) Discard();
+  broken_ = false;
+  // The server hears of it now.
   Pump();
 }
 
 long PulsePcmStream::Take(uint8_t* into, long maxFrames) {
-  if (pa_stream_get_state(stream_) != PA_STREAM_READY) return 0;  // still being set up
+  if (paused_ || pa_stream_get_state(stream_) != PA_STREAM_READY) return 0;  // not running yet
   long frames = 0;
   while (frames < maxFrames) {
     if (piece_ == nullptr) {
@@ -174,7 +223,7 @@ long PulsePcmStream::Read(uint8_t* into, long maxFrames, int timeoutMs, long& la
                           bool& broken) {
   lagFrames = 0;
   broken = false;
-  if (stream_ == nullptr) return -EBADFD;
+  if (stream_ == nullptr || paused_) return -EBADFD;
   const auto deadline = steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   for (;;) {
     Pump();
@@ -195,7 +244,8 @@ long PulsePcmStream::Read(uint8_t* into, long maxFrames, int timeoutMs, long& la
 
 void PulsePcmStream::Close() {
   if (context_ != nullptr) {
-    Stop();
+    Release();
+    Pump();
     pa_context_disconnect(context_);
     pa_context_unref(context_);
     context_ = nullptr;
