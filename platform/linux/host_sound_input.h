@@ -2,7 +2,7 @@
 // The capture device of this machine, recorded by a thread of the device's own: the
 // desktop's sound server through its own client library (PulseAudio, or PipeWire through
 // pipewire-pulse), or ALSA's "default" where no server answers (plain hardware).
-#include "platform/threaded_sound_input.h"
+#include "platform/portable/threaded_sound_input.h"
 
 enum class CapturePath {
   PulseThenAlsa,
