@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "analyser/capture/capture_engine.h"
-#include "platform/linux/alsa_sound_input.h"
+#include "platform/linux/host_sound_input.h"
 #include "platform/portable/recording_window.h"
 #include "platform/portable/threaded_sound_input.h"
 #include "tools/osctool/capture_snapshot.h"
@@ -21,8 +21,9 @@
 namespace {
 
 const QString kCaptureDescription = QStringLiteral(
-    "Records one block from the sound card exactly as the analyser does (ALSA's \"default\"\n"
-    "capture device, 8-bit unsigned stereo at 44100 Hz, 4000 frames), through the\n"
+    "Records one block from the sound card exactly as the analyser does (the sound server's\n"
+    "default source, or ALSA's \"default\" capture device where no server answers; 8-bit\n"
+    "unsigned stereo at 44100 Hz, 4000 frames), through the\n"
     "analyser's own capture engine: the device is armed (prepare, queue, start), the block\n"
     "collected 400 ms later and converted into a snapshot (value = byte - 127), written\n"
     "whole or not at all; the trigger found is then printed, one line, as \"osctool\n"
@@ -62,7 +63,7 @@ struct CapturingAnalyser {
   InertTimers timers;
   InertInvalidation invalidation;
   CountedMessages messages;
-  AlsaSoundInput sound{"default"};
+  HostSoundInput sound;
   DefaultsProfile profile;
   CSylvarineDoc document;
   CSylvarineView view{document, ViewServices{timers, invalidation, messages, sound, profile}};
@@ -97,7 +98,8 @@ int RecordSnapshots(const QString& out, bool numbered, int count, int interval,
       break;
     case CaptureOutcome::NoDevice:
       return FailWith(ExitStatus::NoSoundDevice,
-                      QStringLiteral("no sound device: ALSA's \"default\" capture device cannot be opened"));
+                      QStringLiteral("no sound device: neither the sound server nor ALSA's \"default\" "
+                                     "capture device can be opened"));
     case CaptureOutcome::Silent:
       return FailWith(ExitStatus::SoundDeviceFailed,
                       QStringLiteral("the sound device delivered no whole block for %1 seconds")
