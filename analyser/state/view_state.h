@@ -86,7 +86,6 @@ struct ViewState {
   Rect syncIndicatorArea;
   int32_t triggerFound = 0;
   int32_t triggerOffset = 0;
-  Point lastClick;
   char fontFaceName[32] = {};
   Rect panelBox;
   Rect panelFrame;
