@@ -67,12 +67,12 @@ TEST_F(AcquisitionCycle, FirstBlockArrivesEightHundredMillisecondsAfterStart) {
   EXPECT_EQ(sound.calls, (std::vector<std::string>{"prepare", "add", "start"}));
   EXPECT_EQ(State().capturePhase, CapturePhase::Collect);
   EXPECT_EQ(TimerPeriod(), 400u);
-  EXPECT_EQ(document->Block().leftSamples[0], 0);
+  EXPECT_EQ(document.Block().leftSamples[0], 0);
   EXPECT_TRUE(invalidation.entries.empty());
   AdvanceTo(800);
   EXPECT_EQ(sound.calls.back(), "collect");
-  EXPECT_EQ(document->Block().leftSamples[0], -127);
-  EXPECT_EQ(document->Block().sumSamples[3999], -254);
+  EXPECT_EQ(document.Block().leftSamples[0], -127);
+  EXPECT_EQ(document.Block().sumSamples[3999], -254);
   EXPECT_EQ(State().capturePhase, CapturePhase::Arm);
   EXPECT_EQ(State().acquisitionRunning, 1);
   EXPECT_EQ(TimerPeriod(), 500u);
@@ -89,9 +89,9 @@ TEST_F(AcquisitionCycle, CollectHandsIndicesUpTo4010ToTheDocument) {
   State().samples.rightSamples[4011] = 43;
   RecordSilence();
   RunFirstCycle();
-  EXPECT_EQ(document->Block().rightSamples[3999], 1);
-  EXPECT_EQ(document->Block().rightSamples[4010], 42);
-  EXPECT_EQ(document->Block().rightSamples[4011], 0);
+  EXPECT_EQ(document.Block().rightSamples[3999], 1);
+  EXPECT_EQ(document.Block().rightSamples[4010], 42);
+  EXPECT_EQ(document.Block().rightSamples[4011], 0);
 }
 
 TEST_F(AcquisitionCycle, CollectFindsTheTriggerOfTheNewBlock) {
