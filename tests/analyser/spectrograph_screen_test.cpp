@@ -3,16 +3,16 @@
 #include <climits>
 
 #include "analyser/display/spectrograph_screen.h"
-#include "tests/analyser/display_view_fixture.h"
+#include "tests/analyser/display_fixture.h"
 
 namespace {
 
 using Line = RecordingSurface::Line;
 
-class SpectrographScreenTest : public DisplayViewFixture {
+class SpectrographScreenTest : public DisplayTest {
  protected:
   void SetUp() override {
-    DisplayViewFixture::SetUp();
+    DisplayTest::SetUp();
     State().displayFamily = DisplayFamily::Spectrograph;
   }
   RecordingSurface Draw(int32_t clientHeight) {
