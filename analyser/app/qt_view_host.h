@@ -5,8 +5,9 @@
 #include <QSettings>
 #include <QWidget>
 
+#include "platform/invalidation.h"
+#include "platform/message_box.h"
 #include "platform/profile.h"
-#include "platform/view_host.h"
 #include "shell_qt/timer_service.h"
 
 // The analyser's timers: coarse, as a window timer's ticks are.
@@ -36,7 +37,7 @@ class QtMessageBox : public IMessageBox {
   QPointer<QWidget> owner_;
 };
 
-// The profile in QSettings: organisation "Kelvory", application "Sylvarine".
+// The profile in QSettings, under the registry key name and the application title.
 class QSettingsProfile : public IProfile {
  public:
   QSettingsProfile();

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/name_case.h"
+#include "platform/portable/name_case.h"
 
 namespace {
 
@@ -97,4 +97,11 @@ void PageLauncher::LaunchPage() {
 void PageLauncher::Warn(std::string_view text) {
   services_.messages.ShowMessage(text, kApplicationTitle, MessageIcon::Warning, MessageButtons::Ok,
                                  true);
+}
+
+void MachineFaultNotice::Tell(const IMachine& machine, IMessageBox& messages) {
+  const std::string fault = machine.MachineFault();
+  if (fault.empty() || !told_.insert(fault).second) return;
+  messages.ShowMessage(kMachineFaultLead + fault, kApplicationTitle, MessageIcon::Warning,
+                       MessageButtons::Ok, true);
 }

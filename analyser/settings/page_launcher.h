@@ -3,12 +3,14 @@
 // registers for HTML files, else the desktop's default one, started with the
 // installation directory followed by the page as its one argument.
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
 #include "analyser/state/application_title.h"
 #include "platform/machine.h"
-#include "platform/view_host.h"
+#include "platform/message_box.h"
+#include "platform/program_starter.h"
 
 // The desktop's default program for HTML pages.
 class IHtmlHandlerSource {
@@ -39,6 +41,7 @@ constexpr char kWebPage[] = "connect.htm";
 constexpr char kNoBrowserMessage[] = "Impossible d'afficher l'aide.";
 constexpr char kNoInstallDirectoryMessage[] =
     "Une entrée du registre n'a pas été trouvée. Réinstallez le programme.";
+constexpr char kMachineFaultLead[] = "Problème de registre : ";
 // Registry strings are read with a limit of 299 bytes, terminating zero included.
 constexpr std::size_t kRegistryStringLimit = 299;
 
@@ -69,4 +72,13 @@ class PageLauncher {
   PageLauncherServices services_;
   std::string page_;
   std::string setupKey_;
+};
+
+// A damaged or unreadable registry file is told once per run, with its cause.
+class MachineFaultNotice {
+ public:
+  void Tell(const IMachine& machine, IMessageBox& messages);
+
+ private:
+  std::set<std::string> told_;
 };

@@ -11,7 +11,7 @@
 #include "installer/prompts/installer_prompts.h"
 #include "installer/script/setup_script.h"
 #include "platform/machine.h"
-#include "platform/view_host.h"
+#include "platform/timer_service.h"
 
 namespace InstallerTimer {
 constexpr uint32_t Start = 1;

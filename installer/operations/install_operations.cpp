@@ -3,9 +3,9 @@
 
 #include "installer/operations/piece_copy.h"
 #include "installer/operations/runtime_patch.h"
-#include "platform/registry_hive.h"
-#include "platform/text_encoding.h"
-#include "platform/windows_path.h"
+#include "platform/portable/registry_hive.h"
+#include "platform/portable/text_encoding.h"
+#include "platform/portable/windows_path.h"
 
 namespace {
 

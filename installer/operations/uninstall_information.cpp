@@ -1,7 +1,7 @@
 // What an installation leaves behind to be removed: the uninstaller copy, the entry of
 // the removal list and the log; and the removal of what they list.
 #include "installer/operations/install_operations.h"
-#include "platform/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace {
 

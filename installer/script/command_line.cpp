@@ -1,7 +1,7 @@
 #include "installer/script/command_line.h"
 
 #include "installer/prompts/installer_texts.h"
-#include "platform/windows_path.h"
+#include "platform/portable/windows_path.h"
 
 // Only enclosing quotes are removed: cutting the first and last characters of a path
 // that has none would name another file.

@@ -3,7 +3,7 @@
 
 #include "installer/script/command_line.h"
 #include "installer/script/setup_script.h"
-#include "platform/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 CSetupScript::CSetupScript(IMachine& machine, CInstallerPrompts& prompts,
                            CInstallOperations& operations, std::string commandLinePath)
