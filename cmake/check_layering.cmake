@@ -11,9 +11,8 @@ endif()
 # Which folders a folder's quoted includes may reach. A folder is matched by the
 # longest prefix listed: "platform" means the interfaces alone, "platform/portable" their
 # implementations without an OS header, "platform/linux" and "platform/windows" each
-# system's own.
-# The installer's core reads top-down: the view's modes over the script, the script over
-# the operations, all of them over the prompts; the window's facts stand apart.
+# system's own. The installer's core reads top-down: the view's modes over the script, the
+# script over the operations, all of them over the prompts; the window's facts stand apart.
 set(installer_core installer installer/window installer/prompts installer/operations
   installer/script installer/modes)
 set(core_folders
@@ -34,16 +33,16 @@ set(may_include_analyser/frame ${bottom} analyser/display analyser/settings anal
 set(may_include_shell_qt platform platform/portable shell_qt)
 set(may_include_analyser/app ${may_include_analyser/view} analyser/frame analyser/app
   platform/linux shell_qt)
-set(installer_bottom platform platform/portable)
-set(may_include_installer/window ${installer_bottom} installer/window)
-set(may_include_installer/prompts ${installer_bottom} installer/prompts)
-set(may_include_installer/operations ${installer_bottom} installer/prompts installer/operations)
-set(may_include_installer/script ${installer_bottom} installer/prompts installer/operations
+set(platform_served platform platform/portable)
+set(may_include_installer/window ${platform_served} installer/window)
+set(may_include_installer/prompts ${platform_served} installer/prompts)
+set(may_include_installer/operations ${platform_served} installer/prompts installer/operations)
+set(may_include_installer/script ${platform_served} installer/prompts installer/operations
   installer/script)
-set(may_include_installer/modes ${installer_bottom} installer/prompts installer/operations
+set(may_include_installer/modes ${platform_served} installer/prompts installer/operations
   installer/script installer/modes)
-set(may_include_installer ${installer_bottom} ${installer_core})
-set(may_include_installer/app ${installer_bottom} platform/linux ${installer_core} installer/app
+set(may_include_installer ${platform_served} ${installer_core})
+set(may_include_installer/app ${platform_served} platform/linux ${installer_core} installer/app
   shell_qt)
 # Interfaces know only each other; implementations know the interfaces and the portable
 # parts, never another system's folder.
@@ -62,6 +61,7 @@ foreach(test_folder analyser gui installer integration osctool platform shell_qt
   set(may_include_tests/${test_folder} ${code_folders} tools/osctool tests/support
     tests/installer_doubles tests/${test_folder})
 endforeach()
+set(may_include_tests/windows ${code_folders} platform/windows tests/support tests/windows)
 set(may_include_fuzz ${code_folders} tests/support tests/installer_doubles fuzz)
 set(may_include_bench ${code_folders} tools/osctool tests/support tests/installer_doubles bench)
 
@@ -70,7 +70,8 @@ set(folders
   analyser/settings analyser/view analyser/frame analyser/app installer/app ${installer_core}
   platform/portable platform/linux platform/windows platform shell_qt tools/osctool tests/support
   tests/installer_doubles tests/analyser tests/gui
-  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench)
+  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench
+  tests/windows)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".
 function(folder_of path out)

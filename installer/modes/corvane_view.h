@@ -11,6 +11,7 @@
 #include "installer/prompts/installer_prompts.h"
 #include "installer/script/setup_script.h"
 #include "platform/machine.h"
+#include "platform/message_box.h"
 #include "platform/timer_service.h"
 
 namespace InstallerTimer {

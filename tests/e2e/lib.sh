@@ -377,6 +377,15 @@ wait_for_playing() {
   wait_for 10 bash -c '[[ -n $(pactl list short sink-inputs) ]]' || fail "nothing plays"
 }
 
+# Succeeds while a program records through the path SYLVARINE_SOUND_INPUT names: ALSA's
+# pulse plugin names its streams "ALSA plug-in [program]", the server's client does not.
+records_through_chosen_path() {
+  local names
+  names=$(pactl list source-outputs | grep 'application.name = ') || return 1
+  if [[ ${SYLVARINE_SOUND_INPUT:-} == alsa ]]; then [[ $names == *'ALSA plug-in'* ]]
+  else [[ $names != *'ALSA plug-in'* ]]; fi
+}
+
 # Walks the menus from the keyboard at a person's pace: menu_keys alt+m a
 menu_keys() {
   local args=() key
