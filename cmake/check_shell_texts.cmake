@@ -11,7 +11,7 @@ if(NOT SOURCE_DIR)
   message(FATAL_ERROR "SOURCE_DIR is not set")
 endif()
 
-set(shell_folders analyser/app shell_qt)
+set(shell_folders analyser/app installer/app shell_qt)
 set(core_text_folders analyser/frame analyser/settings analyser/document analyser/state
   analyser/display analyser/view installer)
 
