@@ -25,6 +25,10 @@ set(may_include_analyser/view ${bottom} analyser/capture analyser/spectrum analy
   analyser/settings analyser/view)
 set(may_include_shell_qt platform shell_qt)
 set(may_include_analyser/app ${may_include_analyser/view} analyser/app platform/linux shell_qt)
+# The Win32 shells share shell_win32/, and the portable stderr line of shell_qt/.
+set(may_include_shell_win32 platform shell_win32 shell_qt)
+set(may_include_analyser/win32 ${may_include_analyser/view} analyser/win32 platform/windows
+  shell_win32)
 set(may_include_installer platform installer)
 set(may_include_installer/app platform platform/linux installer installer/app shell_qt)
 set(may_include_platform platform)
@@ -45,8 +49,8 @@ set(may_include_bench ${code_folders} tools/osctool tests/support tests/installe
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
-  analyser/settings analyser/view analyser/app installer/app installer platform/linux platform
-  shell_qt tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
+  analyser/settings analyser/view analyser/app analyser/win32 installer/app installer
+  platform/linux platform/windows platform shell_qt shell_win32 tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
   tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".
@@ -77,6 +81,7 @@ file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
   ${SOURCE_DIR}/installer/*.h ${SOURCE_DIR}/installer/*.cpp
   ${SOURCE_DIR}/platform/*.h ${SOURCE_DIR}/platform/*.cpp
   ${SOURCE_DIR}/shell_qt/*.h ${SOURCE_DIR}/shell_qt/*.cpp
+  ${SOURCE_DIR}/shell_win32/*.h ${SOURCE_DIR}/shell_win32/*.cpp
   ${SOURCE_DIR}/tools/*.h ${SOURCE_DIR}/tools/*.cpp
   ${SOURCE_DIR}/tests/*.h ${SOURCE_DIR}/tests/*.cpp
   ${SOURCE_DIR}/fuzz/*.h ${SOURCE_DIR}/fuzz/*.cpp
