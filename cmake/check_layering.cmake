@@ -26,13 +26,14 @@ set(may_include_analyser/view ${bottom} analyser/capture analyser/spectrum analy
 set(may_include_shell_qt platform shell_qt)
 set(may_include_analyser/app ${may_include_analyser/view} analyser/app platform/linux shell_qt)
 # The Win32 shells share shell_win32/, and the portable stderr line of shell_qt/.
-set(may_include_shell_win32 platform shell_win32 shell_qt)
+set(may_include_shell_win32 platform platform/windows shell_win32 shell_qt)
 set(may_include_analyser/win32 ${may_include_analyser/view} analyser/win32 platform/windows
   shell_win32)
 set(may_include_installer platform installer)
 set(may_include_installer/app platform platform/linux installer installer/app shell_qt)
 set(may_include_platform platform)
 set(may_include_platform/linux platform platform/linux)
+set(may_include_platform/windows platform platform/windows)
 set(may_include_tools/osctool ${may_include_analyser/app} tools/osctool)
 # Tests, fuzz targets and benchmarks reach the code through its targets and share only
 # the doubles of tests/support; no folder reaches into another's private headers.
@@ -44,14 +45,16 @@ foreach(test_folder analyser gui installer integration osctool platform shell_qt
   set(may_include_tests/${test_folder} ${code_folders} tools/osctool tests/support
     tests/installer_doubles tests/${test_folder})
 endforeach()
+set(may_include_tests/windows ${code_folders} platform/windows tests/support tests/windows)
 set(may_include_fuzz ${code_folders} tests/support tests/installer_doubles fuzz)
 set(may_include_bench ${code_folders} tools/osctool tests/support tests/installer_doubles bench)
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
   analyser/settings analyser/view analyser/app analyser/win32 installer/app installer
-  platform/linux platform/windows platform shell_qt shell_win32 tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
-  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench)
+  platform/linux platform shell_qt shell_win32 tools/osctool tests/support
+  tests/installer_doubles tests/analyser tests/gui tests/installer tests/integration
+  tests/osctool tests/platform tests/shell_qt fuzz bench platform/windows tests/windows)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".
 function(folder_of path out)

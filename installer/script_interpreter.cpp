@@ -72,7 +72,7 @@ std::optional<std::size_t> CCorvaneView::CommandListStart() const {
 
 void CCorvaneView::CreateOneDirectory(const std::string& path) {
   // One level only; an existing or uncreatable directory shows up at the copies.
-  machine_.CreateDirectory(path);
+  machine_.MakeDirectory(path);
 }
 
 Flow CCorvaneView::RunScript() {

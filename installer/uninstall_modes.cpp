@@ -93,7 +93,7 @@ Flow CCorvaneView::DoUninstall() {
 
 // Files already gone, or that cannot be removed, are skipped without a word.
 void CCorvaneView::DeleteListedFile(const std::string& path) {
-  if (machine_.FileExists(path)) machine_.DeleteFile(path);
+  if (machine_.FileExists(path)) machine_.RemoveFile(path);
 }
 
 Flow CCorvaneView::DoUpdate() {
