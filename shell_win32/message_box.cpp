@@ -1,7 +1,7 @@
 #include "shell_win32/message_box.h"
 
 #include "shell_qt/shell_log.h"
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace ShellWin32 {
 
@@ -31,7 +31,7 @@ MessageAnswer MessageBoxes::ShowMessage(std::string_view text, std::string_view 
   const UINT style = (yesNo ? MB_YESNO : MB_OK) | IconStyle(icon) |
                      (owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL | MB_SETFOREGROUND);
   const int pressed =
-      MessageBoxW(owner, Win32Text::Wide(text).c_str(), Win32Text::Wide(caption).c_str(), style);
+      MessageBoxW(owner, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(), style);
   if (!yesNo) return MessageAnswer::Ok;
   return pressed == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
 }

@@ -6,7 +6,7 @@
 
 #include "analyser/state/command_ids.h"
 #include "analyser/view/menu_table.h"
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr UINT_PTR kStatusSubclass = 1;
 // Pane 0 alone, over the whole bar, while a menu is open.
 constexpr WPARAM kSimplePane = 255;
 
-std::wstring IconResourceName(const char* iconName) { return Win32Text::Wide(iconName); }
+std::wstring IconResourceName(const char* iconName) { return Utf8ToWide(iconName); }
 
 bool LockOn(StatusPaneKind kind) {
   switch (kind) {
@@ -34,7 +34,7 @@ std::wstring ClockText(const char* format) {
   const std::time_t now = std::time(nullptr);
   const std::tm* local = std::localtime(&now);
   wchar_t text[64] = L"";
-  if (local != nullptr) std::wcsftime(text, std::size(text), Win32Text::Wide(format).c_str(), local);
+  if (local != nullptr) std::wcsftime(text, std::size(text), Utf8ToWide(format).c_str(), local);
   return text;
 }
 
@@ -106,7 +106,7 @@ bool FrameBars::CreateStatusBar(HWND frame, HINSTANCE instance) {
   status_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP,
                             0, 0, 0, 0, frame, nullptr, instance, nullptr);
   if (status_ == nullptr) return false;
-  paneTexts_[0] = Win32Text::Wide(kIdlePrompt);
+  paneTexts_[0] = Utf8ToWide(kIdlePrompt);
   if (!SetWindowSubclass(status_, &FrameBars::StatusProcedure, kStatusSubclass,
                          reinterpret_cast<DWORD_PTR>(this)))
     return false;
@@ -158,7 +158,7 @@ void FrameBars::SetPaneWidths() {
     const StatusPane& spec = kStatusPanes[pane];
     // A lock pane keeps the width of its text; a clock pane takes its current text's.
     const bool clock = spec.kind == StatusPaneKind::Date || spec.kind == StatusPaneKind::Time;
-    right -= TextWidth(clock ? paneTexts_[pane] : Win32Text::Wide(spec.text)) + kPanePadding;
+    right -= TextWidth(clock ? paneTexts_[pane] : Utf8ToWide(spec.text)) + kPanePadding;
   }
   edges[0] = right;
   edges[kPaneCount - 1] = -1;
@@ -193,7 +193,7 @@ void FrameBars::RefreshLockPanes() {
     const StatusPane& spec = kStatusPanes[pane];
     if (spec.format != nullptr) continue;
     // An indicator shows its text only while its key is locked.
-    std::wstring text = LockOn(spec.kind) ? Win32Text::Wide(spec.text) : std::wstring();
+    std::wstring text = LockOn(spec.kind) ? Utf8ToWide(spec.text) : std::wstring();
     if (text == paneTexts_[pane]) continue;
     paneTexts_[pane] = std::move(text);
     SendMessageW(status_, SB_SETTEXTW, static_cast<WPARAM>(pane),
@@ -228,7 +228,7 @@ void FrameBars::SetPressed(uint32_t commandId, bool pressed) {
 }
 
 void FrameBars::ShowPrompt(uint32_t commandId) {
-  const std::wstring prompt = Win32Text::Wide(StatusPrompt(commandId));
+  const std::wstring prompt = Utf8ToWide(StatusPrompt(commandId));
   SendMessageW(status_, SB_SETTEXTW, kSimplePane | SBT_NOBORDERS,
                reinterpret_cast<LPARAM>(prompt.c_str()));
 }
@@ -252,7 +252,7 @@ void FrameBars::MenuSelect(WPARAM wParam, LPARAM lParam) {
 bool FrameBars::Notify(const NMHDR& header, LRESULT& result) {
   if (header.code == TTN_GETDISPINFOW) {
     auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
-    tooltip_ = Win32Text::Wide(Tooltip(static_cast<uint32_t>(header.idFrom)));
+    tooltip_ = Utf8ToWide(Tooltip(static_cast<uint32_t>(header.idFrom)));
     info.lpszText = tooltip_.data();
     result = 0;
     return true;
@@ -262,7 +262,7 @@ bool FrameBars::Notify(const NMHDR& header, LRESULT& result) {
     const auto& hot = reinterpret_cast<const NMTBHOTITEM&>(header);
     const bool leaving = (hot.dwFlags & HICF_LEAVING) != 0;
     const std::wstring text = leaving ? paneTexts_[0]
-                                      : Win32Text::Wide(StatusPrompt(static_cast<uint32_t>(hot.idNew)));
+                                      : Utf8ToWide(StatusPrompt(static_cast<uint32_t>(hot.idNew)));
     SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
     result = 0;
     return true;

@@ -12,15 +12,15 @@
 #include "analyser/win32/main_frame.h"
 #include "analyser/win32/menu_building.h"
 #include "analyser/win32/snapshot_file.h"
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace {
 
 // "Ruzirivadudid (*.osc)\0*.osc\0\0", as the common dialogs take a filter.
 std::wstring DialogFilter() {
-  std::wstring filter = Win32Text::Wide(kSnapshotFilter);
+  std::wstring filter = Utf8ToWide(kSnapshotFilter);
   filter += L'\0';
-  filter += Win32Text::Wide(kSnapshotPattern);
+  filter += Utf8ToWide(kSnapshotPattern);
   filter += L'\0';
   return filter;
 }
@@ -82,10 +82,10 @@ void CMainFrame::SaveDocument() {
 
 void CMainFrame::SaveDocumentAs() {
   const std::wstring filter = DialogFilter();
-  const std::wstring extension = Win32Text::Wide(kSnapshotExtension).substr(1);
+  const std::wstring extension = Utf8ToWide(kSnapshotExtension).substr(1);
   wchar_t file[MAX_PATH * 4] = L"";
   const std::wstring proposed =
-      documentPath_.empty() ? Win32Text::Wide(kUntitledDocument) + L"." + extension : documentPath_;
+      documentPath_.empty() ? Utf8ToWide(kUntitledDocument) + L"." + extension : documentPath_;
   proposed.copy(file, std::min(proposed.size(), std::size(file) - 1));
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -141,8 +141,8 @@ void CMainFrame::DropFiles(HDROP drop) {
 
 void CMainFrame::UpdateTitle() {
   const std::wstring name =
-      documentPath_.empty() ? Win32Text::Wide(kUntitledDocument) : FileNameOf(documentPath_);
+      documentPath_.empty() ? Utf8ToWide(kUntitledDocument) : FileNameOf(documentPath_);
   const std::wstring title =
-      name + Win32Text::Wide(kTitleSeparator) + Win32Text::Wide(kApplicationTitle);
+      name + Utf8ToWide(kTitleSeparator) + Utf8ToWide(kApplicationTitle);
   SetWindowTextW(window_, title.c_str());
 }

@@ -8,7 +8,7 @@
 #include "analyser/win32/main_frame.h"
 #include "analyser/win32/print_preview.h"
 #include "analyser/win32/support/gdi_surface.h"
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ void DrawPrintedPage(CSylvarineView& view, HDC dc, int dotsPerInchX, int dotsPer
 bool CMainFrame::PrintPage(HDC printer) {
   DOCINFOW document{};
   document.cbSize = sizeof document;
-  const std::wstring name = Win32Text::Wide(kApplicationTitle);
+  const std::wstring name = Utf8ToWide(kApplicationTitle);
   document.lpszDocName = name.c_str();
   if (StartDocW(printer, &document) <= 0) return false;
   if (StartPage(printer) <= 0) {
@@ -117,7 +117,7 @@ void CMainFrame::Print() {
     view_->OnEndPrinting();
     DeleteDC(dialog.hDC);
     if (!printed)
-      messages_.ShowMessage(PrintFailedMessage(Win32Text::Utf8(PrinterName(printSetup_))),
+      messages_.ShowMessage(PrintFailedMessage(WideToUtf8(PrinterName(printSetup_))),
                             kApplicationTitle, MessageIcon::Warning, MessageButtons::Ok, true);
   } else {
     view_->OnEndPrinting();
@@ -144,7 +144,7 @@ bool CMainFrame::PrintWithoutDialog(const std::wstring& printer) {
   view_->OnEndPrinting();
   if (!printed) {
     const std::wstring where = printer.empty() ? PrinterName(printSetup_) : printer;
-    messages_.ShowMessage(PrintFailedMessage(Win32Text::Utf8(where)), kApplicationTitle,
+    messages_.ShowMessage(PrintFailedMessage(WideToUtf8(where)), kApplicationTitle,
                           MessageIcon::Warning, MessageButtons::Ok, false);
   }
   return printed;

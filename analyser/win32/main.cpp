@@ -5,13 +5,17 @@
 #include <shellapi.h>
 
 #include <clocale>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "analyser/document/sylvarine_doc.h"
-#include "analyser/win32/interim_platform.h"
+#include "analyser/state/application_title.h"
 #include "analyser/win32/main_frame.h"
 #include "analyser/win32/shell_registration.h"
+#include "platform/windows/registry_profile.h"
+#include "platform/windows/wave_sound_input.h"
 
 namespace {
 
@@ -45,10 +49,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand) {
   InitCommonControlsEx(&controls);
   RegisterSnapshotFileType();
 
-  InterimRegistryProfile profile;
+  RegistryProfile profile(kCompanyKey, kApplicationTitle);
   CSylvarineDoc document;
   document.OnNewDocument();
-  InterimNoSoundInput sound;
+  WaveSoundInput sound;
 
   const ShellCommand command = ParseShellCommand(Arguments());
   int status = 1;
@@ -63,6 +67,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand) {
         status = MessageLoop(frame);
       }
     }
+  }
+  // A sound stack stuck in the device's thread could hold up the exit: the preferences
+  // are saved by now, so the process just ends.
+  if (ThreadedSoundInput::AbandonedThreads() > 0) {
+    std::fflush(nullptr);
+    std::_Exit(status);
   }
   return status;
 }

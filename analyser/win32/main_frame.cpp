@@ -8,7 +8,7 @@
 #include "analyser/view/menu_table.h"
 #include "analyser/win32/menu_building.h"
 #include "analyser/win32/settings_commands.h"
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace {
 constexpr wchar_t kFrameClass[] = L"SylvarineFrame";
@@ -46,7 +46,7 @@ bool CMainFrame::Create() {
   accelerators_ = BuildAccelerators();
   const Rect placed =
       MainFramePlacement(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  window_ = CreateWindowExW(0, kFrameClass, Win32Text::Wide(kApplicationTitle).c_str(),
+  window_ = CreateWindowExW(0, kFrameClass, Utf8ToWide(kApplicationTitle).c_str(),
                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, placed.left, placed.top,
                             placed.right - placed.left, placed.bottom - placed.top, nullptr,
                             menuBar_, instance_, this);

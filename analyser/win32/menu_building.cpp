@@ -7,7 +7,7 @@
 
 #include "analyser/state/command_ids.h"
 #include "analyser/view/menu_table.h"
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ HMENU BuildMenuBar(HMENU& fileMenu) {
   for (const MenuItem& item : MenuBarItems()) {
     if (item.depth + 1 >= kMostDepth) continue;
     HMENU parent = stack[item.depth];
-    const std::wstring text = Win32Text::Wide(MenuText(item));
+    const std::wstring text = Utf8ToWide(MenuText(item));
     switch (item.kind) {
       case MenuItemKind::Popup: {
         HMENU popup = CreatePopupMenu();
@@ -71,7 +71,7 @@ HMENU BuildMenuBar(HMENU& fileMenu) {
       case MenuItemKind::RecentFiles:
         // Stands where the list goes until the list is known.
         AppendMenuW(parent, MF_STRING | MF_GRAYED, item.commandId,
-                    Win32Text::Wide(kNoRecentFileText).c_str());
+                    Utf8ToWide(kNoRecentFileText).c_str());
         break;
       case MenuItemKind::Command:
         AppendMenuW(parent, MF_STRING, item.commandId, text.c_str());
@@ -104,7 +104,7 @@ void SetRecentFileItems(HMENU fileMenu, const wchar_t* const* names, int count) 
   if (position < 0) return;
   if (count == 0) {
     InsertMenuW(fileMenu, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING | MF_GRAYED,
-                CommandId::FileMru1, Win32Text::Wide(kNoRecentFileText).c_str());
+                CommandId::FileMru1, Utf8ToWide(kNoRecentFileText).c_str());
     return;
   }
   for (int i = 0; i < count && i < kRecentFileCount; ++i) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "analyser/view/printed_page.h"
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace {
 
@@ -145,7 +145,7 @@ void PreviewWindow::CreateButtons(HINSTANCE instance) {
   std::wstring texts[std::size(kPreviewButtons)];
   TBBUTTON buttons[std::size(kPreviewButtons)] = {};
   for (std::size_t i = 0; i < std::size(kPreviewButtons); ++i) {
-    texts[i] = Win32Text::Wide(kPreviewButtons[i].text);
+    texts[i] = Utf8ToWide(kPreviewButtons[i].text);
     buttons[i].iBitmap = I_IMAGENONE;
     buttons[i].idCommand = kFirstButtonId + static_cast<int>(i);
     buttons[i].fsState = TBSTATE_ENABLED;

@@ -6,17 +6,17 @@
 
 #include "analyser/state/application_title.h"
 #include "analyser/view/menu_table.h"
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace {
 
 std::wstring SectionKey() {
-  return Win32Text::Wide(std::string("Software\\") + kCompanyKey + "\\" + kApplicationTitle + "\\" +
+  return Utf8ToWide(std::string("Software\\") + kCompanyKey + "\\" + kApplicationTitle + "\\" +
                          kRecentFileSection);
 }
 
 std::wstring EntryName(int index) {
-  return Win32Text::Wide(kRecentFileEntryPrefix) + std::to_wstring(index + 1);
+  return Utf8ToWide(kRecentFileEntryPrefix) + std::to_wstring(index + 1);
 }
 
 bool SameFile(const std::wstring& a, const std::wstring& b) {

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "analyser/document/snapshot_file_type.h"
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace {
 
@@ -37,10 +37,10 @@ std::wstring ProgramPath() {
 }  // namespace
 
 void RegisterSnapshotFileType() {
-  const std::wstring type = Win32Text::Wide(kSnapshotTypeName);
+  const std::wstring type = Utf8ToWide(kSnapshotTypeName);
   const std::wstring program = L"\"" + ProgramPath() + L"\"";
   const std::pair<std::wstring, std::wstring> entries[] = {
-      {Win32Text::Wide(kSnapshotExtension), type},
+      {Utf8ToWide(kSnapshotExtension), type},
       {type, type},
       {type + L"\\DefaultIcon", ProgramPath() + L",0"},
       {type + L"\\shell\\open\\command", program + L" \"%1\""},

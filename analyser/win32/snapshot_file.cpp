@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "analyser/document/snapshot_messages.h"
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ std::wstring FolderOf(const std::wstring& path) {
 }  // namespace
 
 bool ReadSnapshotFile(const std::wstring& path, CSylvarineDoc& document, std::string& error) {
-  const std::string shown = Win32Text::Utf8(path);
+  const std::string shown = WideToUtf8(path);
   auto fail = [&](SnapshotFileStep step, SnapshotFileFault fault) {
     error = SnapshotFaultMessage(step, shown, fault);
     return false;
@@ -94,10 +94,10 @@ bool ReadSnapshotFile(const std::wstring& path, CSylvarineDoc& document, std::st
 }
 
 bool WriteSnapshotFile(const std::wstring& path, const CSylvarineDoc& document, std::string& error) {
-  const std::string shown = Win32Text::Utf8(path);
+  const std::string shown = WideToUtf8(path);
   const std::wstring folder = FolderOf(path);
   auto fail = [&](SnapshotFileFault fault) {
-    error = SnapshotFaultMessage(SnapshotFileStep::Write, shown, fault, Win32Text::Utf8(folder));
+    error = SnapshotFaultMessage(SnapshotFileStep::Write, shown, fault, WideToUtf8(folder));
     return false;
   };
   const DWORD folderAttributes = GetFileAttributesW(folder.c_str());

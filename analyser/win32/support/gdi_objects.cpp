@@ -4,7 +4,7 @@
 #include <iterator>
 #include <string>
 
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ HFONT GdiObjects::Font(const FontSpec& font) {
   if (HFONT* kept = Find(fonts_, font)) return *kept;
   MakeRoom(fonts_, kMostKept);
   const char* end = std::find(std::begin(font.faceName), std::end(font.faceName), '\0');
-  const std::wstring face = Win32Text::Wide(std::string_view(font.faceName, end));
+  const std::wstring face = Utf8ToWide(std::string_view(font.faceName, end));
   // Escapement, orientation, italic, underline, strike-out, precisions, quality and
   // pitch are all 0, as the description leaves them.
   HFONT handle = CreateFontW(font.height, font.width, 0, 0, font.weight, FALSE, FALSE, FALSE,

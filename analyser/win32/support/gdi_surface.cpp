@@ -1,6 +1,6 @@
 #include "analyser/win32/support/gdi_surface.h"
 
-#include "shell_win32/wide_text.h"
+#include "platform/windows/wide_text.h"
 
 GdiSurface::GdiSurface(HDC dc, GdiObjects& objects, const RECT& client, DeviceScale scale)
     : dc_(dc), objects_(objects), client_(client), scale_(scale), savedState_(SaveDC(dc)) {
@@ -54,9 +54,8 @@ void GdiSurface::MoveTo(int32_t x, int32_t y) { MoveToEx(dc_, x, y, nullptr); }
 void GdiSurface::LineTo(int32_t x, int32_t y) { ::LineTo(dc_, x, y); }
 
 void GdiSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
-  wchar_t wide[256];
-  const std::size_t length = Win32Text::WideInto(text, wide, std::size(wide));
-  ::TextOutW(dc_, x, y, wide, static_cast<int>(length));
+  const std::wstring wide = Utf8ToWide(text);
+  ::TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 void GdiSurface::DrawBumpEdge(const Rect& rect) {
