@@ -14,7 +14,7 @@
 
 #include "installer/corvane_view.h"
 #include "platform/linux/host_machine.h"
-#include "platform/windows_path.h"
+#include "platform/portable/windows_path.h"
 #include "tests/installer_doubles/installer_run.h"
 
 namespace {

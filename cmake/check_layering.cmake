@@ -9,13 +9,15 @@ if(NOT SOURCE_DIR)
 endif()
 
 # Which folders a folder's quoted includes may reach. A folder is matched by the
-# longest prefix listed; "platform" means the portable interfaces alone, not platform/linux.
+# longest prefix listed: "platform" means the interfaces alone, "platform/portable" their
+# implementations without an OS header, "platform/linux" and "platform/windows" each
+# system's own.
 set(core_folders
   analyser/document analyser/state analyser/capture analyser/spectrum analyser/display
-  analyser/settings analyser/view installer platform)
-set(bottom platform analyser/document analyser/state)
+  analyser/settings analyser/view installer platform platform/portable)
+set(bottom platform platform/portable analyser/document analyser/state)
 
-set(may_include_analyser/document platform analyser/document)
+set(may_include_analyser/document platform platform/portable analyser/document)
 set(may_include_analyser/state ${bottom})
 set(may_include_analyser/spectrum ${bottom} analyser/spectrum)
 set(may_include_analyser/capture ${bottom} analyser/capture analyser/spectrum)
@@ -23,17 +25,21 @@ set(may_include_analyser/display ${bottom} analyser/display analyser/spectrum)
 set(may_include_analyser/settings ${bottom} analyser/settings)
 set(may_include_analyser/view ${bottom} analyser/capture analyser/spectrum analyser/display
   analyser/settings analyser/view)
-set(may_include_shell_qt platform shell_qt)
+set(may_include_shell_qt platform platform/portable shell_qt)
 set(may_include_analyser/app ${may_include_analyser/view} analyser/app platform/linux shell_qt)
 # The Win32 shells share shell_win32/, and the portable stderr line of shell_qt/.
 set(may_include_shell_win32 platform platform/windows shell_win32 shell_qt)
 set(may_include_analyser/win32 ${may_include_analyser/view} analyser/win32 platform/windows
   shell_win32)
-set(may_include_installer platform installer)
-set(may_include_installer/app platform platform/linux installer installer/app shell_qt)
+set(may_include_installer platform platform/portable installer)
+set(may_include_installer/app platform platform/portable platform/linux installer installer/app
+  shell_qt)
+# Interfaces know only each other; implementations know the interfaces and the portable
+# parts, never another system's folder.
 set(may_include_platform platform)
-set(may_include_platform/linux platform platform/linux)
-set(may_include_platform/windows platform platform/windows)
+set(may_include_platform/portable platform platform/portable)
+set(may_include_platform/linux platform platform/portable platform/linux)
+set(may_include_platform/windows platform platform/portable platform/windows)
 set(may_include_tools/osctool ${may_include_analyser/app} tools/osctool)
 # Tests, fuzz targets and benchmarks reach the code through its targets and share only
 # the doubles of tests/support; no folder reaches into another's private headers.
@@ -52,9 +58,9 @@ set(may_include_bench ${code_folders} tools/osctool tests/support tests/installe
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
   analyser/settings analyser/view analyser/app analyser/win32 installer/app installer
-  platform/linux platform shell_qt shell_win32 tools/osctool tests/support
-  tests/installer_doubles tests/analyser tests/gui tests/installer tests/integration
-  tests/osctool tests/platform tests/shell_qt fuzz bench platform/windows tests/windows)
+  platform/portable platform/linux platform/windows platform shell_qt shell_win32 tools/osctool
+  tests/support tests/installer_doubles tests/analyser tests/gui tests/installer
+  tests/integration tests/osctool tests/platform tests/shell_qt tests/windows fuzz bench)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".
 function(folder_of path out)

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "platform/registry_hive.h"
-#include "platform/text_encoding.h"
-#include "platform/windows_path.h"
+#include "platform/portable/registry_hive.h"
+#include "platform/portable/text_encoding.h"
+#include "platform/portable/windows_path.h"
 
 // Only enclosing quotes are removed: cutting the first and last characters of a path
 // that has none would name another file.

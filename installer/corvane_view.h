@@ -14,7 +14,8 @@
 #include "installer/run_flow.h"
 #include "installer/script_entries.h"
 #include "platform/machine.h"
-#include "platform/view_host.h"
+#include "platform/message_box.h"
+#include "platform/timer_service.h"
 
 namespace InstallerTimer {
 constexpr uint32_t Start = 1;

@@ -1,8 +1,8 @@
 // The two install modes: with the destination dialog, and automatic.
 #include "installer/corvane_view.h"
 #include "installer/installer_window_layout.h"
-#include "platform/text_encoding.h"
-#include "platform/windows_path.h"
+#include "platform/portable/text_encoding.h"
+#include "platform/portable/windows_path.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include "installer/corvane_view.h"
 #include "installer/piece_copy.h"
 #include "installer/runtime_patch.h"
-#include "platform/text_encoding.h"
-#include "platform/windows_path.h"
+#include "platform/portable/text_encoding.h"
+#include "platform/portable/windows_path.h"
 
 namespace {
 

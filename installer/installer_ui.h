@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/view_host.h"
+#include "platform/message_box.h"
 
 enum class DestinationAnswer { Ok, Cancel, Other };
 

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "installer/corvane_view.h"
-#include "platform/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "platform/text_encoding.h"
-#include "platform/windows_path.h"
+#include "platform/portable/text_encoding.h"
+#include "platform/portable/windows_path.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The uninstall information left by an install, the uninstall and update modes.
 #include "installer/corvane_view.h"
-#include "platform/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace {
 

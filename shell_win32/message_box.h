@@ -3,7 +3,7 @@
 // text also on standard error as "message: <text>".
 #include <windows.h>
 
-#include "platform/view_host.h"
+#include "platform/message_box.h"
 
 namespace ShellWin32 {
 

@@ -5,8 +5,9 @@
 #include <QSettings>
 #include <QWidget>
 
+#include "platform/invalidation.h"
+#include "platform/message_box.h"
 #include "platform/profile.h"
-#include "platform/view_host.h"
 #include "shell_qt/timer_service.h"
 
 // The analyser's timers: coarse, as a window timer's ticks are.

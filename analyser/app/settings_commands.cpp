@@ -4,9 +4,9 @@
 #include <set>
 #include <string>
 
-#include "analyser/app/desktop_html_handler.h"
 #include "analyser/app/preferences_dialog.h"
 #include "analyser/app/qt_view_host.h"
+#include "analyser/app/xdg_html_handler.h"
 #include "analyser/settings/page_launcher.h"
 #include "analyser/settings/preferences_logic.h"
 #include "analyser/view/sylvarine_view.h"

@@ -2,7 +2,7 @@
 // The commands of the settings menus on Windows: preferences, help page, web page, mixer.
 #include <windows.h>
 
-#include "platform/view_host.h"
+#include "platform/message_box.h"
 
 class CSylvarineView;
 

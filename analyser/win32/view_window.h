@@ -6,7 +6,8 @@
 #include <functional>
 
 #include "analyser/win32/support/gdi_objects.h"
-#include "platform/view_host.h"
+#include "platform/invalidation.h"
+#include "platform/timer_service.h"
 
 class CSylvarineView;
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/machine.h"
-#include "platform/registry_hive.h"
+#include "platform/portable/registry_hive.h"
 
 class HiveStore {
  public:

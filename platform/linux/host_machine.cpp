@@ -10,8 +10,8 @@
 #include "platform/linux/machine_setup.h"
 #include "platform/linux/open_files.h"
 #include "platform/linux/shell_link_mirror.h"
-#include "platform/short_names.h"
-#include "platform/windows_path.h"
+#include "platform/portable/short_names.h"
+#include "platform/portable/windows_path.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // own: the window's thread never calls into the sound stack, a block holds only sound
 // recorded after its own arm, and a device that fails or stays silent while measuring
 // is a failed call (ThreadedSoundInput).
-#include "platform/threaded_sound_input.h"
+#include "platform/portable/threaded_sound_input.h"
 
 class WaveSoundInput : public ThreadedSoundInput {
  public:

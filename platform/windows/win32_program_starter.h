@@ -2,7 +2,7 @@
 // Starts a program as the system's WinExec does, with a normal, shown window and
 // without waiting for it, but from an argument list, never through a shell: each
 // argument reaches the program whole, blanks and quotes included.
-#include "platform/view_host.h"
+#include "platform/program_starter.h"
 
 class Win32ProgramStarter : public IProgramStarter {
  public:

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "analyser/display/scale_layout.h"
+#include "analyser/display/scales.h"
 #include "analyser/view/frame_placement.h"
 #include "analyser/view/menu_table.h"
 #include "tests/analyser/capture_fixture.h"

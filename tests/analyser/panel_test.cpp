@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "analyser/display/display_parts.h"
+#include "analyser/display/settings_panel.h"
 #include "analyser/state/command_ids.h"
 #include "tests/analyser/display_view_fixture.h"
 

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "analyser/display/display_parts.h"
+#include "analyser/display/spectrograph_screen.h"
 #include "tests/analyser/display_view_fixture.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include "installer/shortcut_writer.h"
 #include "platform/linux/host_machine.h"
-#include "platform/shell_link_reader.h"
+#include "platform/portable/shell_link_reader.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/threaded_sound_input.h"
+#include "platform/portable/threaded_sound_input.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "platform/machine.h"
-#include "platform/registry_hive.h"
-#include "platform/short_names.h"
-#include "platform/windows_path.h"
+#include "platform/portable/registry_hive.h"
+#include "platform/portable/short_names.h"
+#include "platform/portable/windows_path.h"
 
 class MemoryMachine : public IMachine {
  public:

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/invalidation.h"
+#include "platform/message_box.h"
 #include "platform/profile.h"
 #include "platform/sound_input.h"
-#include "platform/view_host.h"
+#include "platform/timer_service.h"
 
 // Timers in virtual time: a test advances the clock and the due timer fires.
 class FakeTimers : public ITimerService {

@@ -10,7 +10,7 @@
 
 #include "analyser/capture/capture_engine.h"
 #include "platform/linux/alsa_sound_input.h"
-#include "platform/threaded_sound_input.h"
+#include "platform/portable/threaded_sound_input.h"
 #include "tools/osctool/capture_snapshot.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"

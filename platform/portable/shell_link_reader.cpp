@@ -1,6 +1,6 @@
-#include "platform/shell_link_reader.h"
+#include "platform/portable/shell_link_reader.h"
 
-#include "platform/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "analyser/app/desktop_html_handler.h"
+#include "analyser/app/xdg_html_handler.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "platform/registry_hive.h"
+#include "platform/portable/registry_hive.h"
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "platform/name_case.h"
+#include "platform/portable/name_case.h"
 
 namespace {
 

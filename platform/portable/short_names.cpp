@@ -1,10 +1,10 @@
-#include "platform/short_names.h"
+#include "platform/portable/short_names.h"
 
 #include <algorithm>
 #include <set>
 
-#include "platform/name_case.h"
-#include "platform/windows_path.h"
+#include "platform/portable/name_case.h"
+#include "platform/portable/windows_path.h"
 
 namespace {
 

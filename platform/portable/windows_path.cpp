@@ -1,6 +1,6 @@
-#include "platform/windows_path.h"
+#include "platform/portable/windows_path.h"
 
-#include "platform/name_case.h"
+#include "platform/portable/name_case.h"
 
 namespace {
 

@@ -1,7 +1,9 @@
 #pragma once
-// Where the oscilloscope's scales stand, as data: the drawing walks it, tests compare it.
+// The oscilloscope's scales: where they stand, as data that the drawing walks and tests
+// compare, and their drawing.
 #include <cstdint>
 
+#include "analyser/display/drawing_surface.h"
 #include "analyser/state/view_state.h"
 #include "platform/geometry.h"
 
@@ -33,3 +35,8 @@ struct TimeLabelLayout {
   PlacedLabel labels[12] = {};
 };
 TimeLabelLayout TimeLabelsOf(int32_t timeBase);
+
+// Zone bar and labels of the vertical scale.
+void DrawVerticalScale(const ViewState& state, DrawingSurface& surface);
+// Eleven time labels and the unit label of the current time base.
+void DrawTimeLabels(const ViewState& state, DrawingSurface& surface);

@@ -1,6 +1,6 @@
-#include "platform/name_case.h"
+#include "platform/portable/name_case.h"
 
-#include "platform/text_encoding.h"
+#include "platform/portable/text_encoding.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/threaded_sound_input.h"
+#include "platform/portable/threaded_sound_input.h"
 
 #include <atomic>
 #include <cerrno>
@@ -6,7 +6,7 @@
 #include <mutex>
 #include <utility>
 
-#include "platform/recording_window.h"
+#include "platform/portable/recording_window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/recording_window.h"
+#include "platform/portable/recording_window.h"
 
 #include <algorithm>
 #include <cstring>
