@@ -14,7 +14,7 @@ endif()
 # system's own.
 set(core_folders
   analyser/document analyser/state analyser/capture analyser/spectrum analyser/display
-  analyser/settings analyser/view installer platform platform/portable)
+  analyser/settings analyser/view analyser/frame installer platform platform/portable)
 set(bottom platform platform/portable analyser/document analyser/state)
 
 set(may_include_analyser/document platform platform/portable analyser/document)
@@ -25,12 +25,15 @@ set(may_include_analyser/display ${bottom} analyser/display analyser/spectrum)
 set(may_include_analyser/settings ${bottom} analyser/settings)
 set(may_include_analyser/view ${bottom} analyser/capture analyser/spectrum analyser/display
   analyser/settings analyser/view)
+# What the frame and its dialogs show; the shells walk it, the view never sees it.
+set(may_include_analyser/frame ${bottom} analyser/display analyser/settings analyser/frame)
 set(may_include_shell_qt platform platform/portable shell_qt)
-set(may_include_analyser/app ${may_include_analyser/view} analyser/app platform/linux shell_qt)
+set(may_include_analyser/app ${may_include_analyser/view} analyser/frame analyser/app
+  platform/linux shell_qt)
 # The Win32 shells share shell_win32/, and the portable stderr line of shell_qt/.
 set(may_include_shell_win32 platform platform/windows shell_win32 shell_qt)
-set(may_include_analyser/win32 ${may_include_analyser/view} analyser/win32 platform/windows
-  shell_win32)
+set(may_include_analyser/win32 ${may_include_analyser/view} analyser/frame analyser/win32
+  platform/windows shell_win32)
 set(may_include_installer platform platform/portable installer)
 set(may_include_installer/app platform platform/portable platform/linux installer installer/app
   shell_qt)
@@ -57,9 +60,9 @@ set(may_include_bench ${code_folders} tools/osctool tests/support tests/installe
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
-  analyser/settings analyser/view analyser/app analyser/win32 installer/app installer
-  platform/portable platform/linux platform/windows platform shell_qt shell_win32 tools/osctool
-  tests/support tests/installer_doubles tests/analyser tests/gui tests/installer
+  analyser/settings analyser/view analyser/frame analyser/app analyser/win32 installer/app
+  installer platform/portable platform/linux platform/windows platform shell_qt shell_win32
+  tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui tests/installer
   tests/integration tests/osctool tests/platform tests/shell_qt tests/windows fuzz bench)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".

@@ -2,10 +2,11 @@
 
 #include <shellapi.h>
 
+#include "analyser/frame/recent_files.h"
 #include "analyser/state/application_title.h"
 #include "analyser/state/command_ids.h"
-#include "analyser/view/frame_placement.h"
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/frame_placement.h"
+#include "analyser/frame/toolbar_table.h"
 #include "analyser/win32/menu_building.h"
 #include "analyser/win32/settings_commands.h"
 #include "platform/windows/wide_text.h"
@@ -124,6 +125,7 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITMENUPOPUP:
       if (reinterpret_cast<HMENU>(wParam) == fileMenu_) RebuildRecentFileItems(fileMenu_);
       UpdateMenuChecks(reinterpret_cast<HMENU>(wParam));
+      bars_.MenuPopup();
       return 0;
     case WM_MENUSELECT:
       bars_.MenuSelect(wParam, lParam);
@@ -194,7 +196,7 @@ void CMainFrame::ToggleBar(HWND bar) {
 
 void CMainFrame::RunCommand(uint32_t commandId) {
   using namespace CommandId;
-  if (commandId >= FileMru1 && commandId < FileMru1 + kRecentFileCount) {
+  if (IsRecentFileCommand(commandId)) {
     OpenRecentFile(commandId);
     return;
   }
