@@ -179,5 +179,3 @@ void CMainFrame::PrintSetup() {
     printSetup_.devNames = dialog.hDevNames;
   }
 }
-
-void CMainFrame::ShowAbout() {}

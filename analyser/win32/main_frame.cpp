@@ -209,12 +209,12 @@ void CMainFrame::RunCommand(uint32_t commandId) {
     case FilePrintPreview: PrintPreview(); break;
     case FilePrintSetup: PrintSetup(); break;
     case AppExit: PostMessageW(window_, WM_CLOSE, 0, 0); break;
-    case AppAbout: ShowAbout(); break;
+    case AppAbout: ShowAboutBox(window_, instance_); break;
     case ViewToolbar: ToggleBar(bars_.ToolbarBand()); break;
     case ViewStatusBar: ToggleBar(bars_.StatusBar()); break;
     case Help: OpenHelpPage(window_, messages_); break;
     case WebPage: OpenWebPage(window_, messages_); break;
-    case Preferences: RunPreferencesDialog(window_, instance_, *view_, messages_); break;
+    case Preferences: RunPreferencesDialog(window_, instance_, *view_); break;
     case SoundMixer: StartSoundMixer(); break;
     default: view_->OnCommand(commandId); break;
   }
