@@ -67,7 +67,8 @@ pipewire-alsa-plugin: deps
 
 # The cores, platform/windows and their tests for 64-bit Windows (static runtime).
 windows: windows-deps
-	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Debug --toolchain cmake/mingw-w64-x86_64.cmake
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Debug --toolchain cmake/mingw-w64-x86_64.cmake \
+	  -DSYLVARINE_LINUX_BIN=$(abspath $(BUILD))/bin
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
 
 test: build pipewire-alsa-plugin windows
