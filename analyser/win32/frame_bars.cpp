@@ -19,8 +19,6 @@ constexpr int kPaneCount = kTimePaneIndex + 1;  // the time pane is the last
 constexpr int kPanePadding = 8;  // the pane's borders and a little air round its text
 constexpr UINT_PTR kStatusSubclass = 1;
 
-std::wstring IconResourceName(const char* iconName) { return Utf8ToWide(iconName); }
-
 bool LockOn(PaneKind kind) {
   switch (kind) {
     case PaneKind::CapsLock: return (GetKeyState(VK_CAPITAL) & 1) != 0;
@@ -74,7 +72,7 @@ bool FrameBars::CreateToolbar(HWND frame, HINSTANCE instance) {
       continue;
     }
     // One bitmap resource per icon, named after it, made from the icon at build time.
-    const std::wstring name = IconResourceName(entry.iconName);
+    const std::wstring name = Utf8ToWide(entry.iconName);
     auto* bitmap = static_cast<HBITMAP>(LoadImageW(instance, name.c_str(), IMAGE_BITMAP, 0, 0, 0));
     button.iBitmap = bitmap != nullptr ? ImageList_AddMasked(images_, bitmap, kImageBackground) : -1;
     if (bitmap != nullptr) DeleteObject(bitmap);

@@ -2,11 +2,11 @@
 
 #include <shellapi.h>
 
+#include "analyser/frame/frame_placement.h"
 #include "analyser/frame/recent_files.h"
+#include "analyser/frame/toolbar_table.h"
 #include "analyser/state/application_title.h"
 #include "analyser/state/command_ids.h"
-#include "analyser/frame/frame_placement.h"
-#include "analyser/frame/toolbar_table.h"
 #include "analyser/win32/menu_building.h"
 #include "analyser/win32/settings_commands.h"
 #include "platform/windows/wide_text.h"
