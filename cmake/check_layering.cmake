@@ -33,6 +33,10 @@ set(may_include_analyser/frame ${bottom} analyser/display analyser/settings anal
 set(may_include_shell_qt platform platform/portable shell_qt)
 set(may_include_analyser/app ${may_include_analyser/view} analyser/frame analyser/app
   platform/linux shell_qt)
+# The Win32 shells share shell_win32/, and the portable stderr line of shell_qt/.
+set(may_include_shell_win32 platform platform/windows shell_win32 shell_qt)
+set(may_include_analyser/win32 ${may_include_analyser/view} analyser/frame analyser/win32
+  platform/windows shell_win32)
 set(platform_served platform platform/portable)
 set(may_include_installer/window ${platform_served} installer/window)
 set(may_include_installer/prompts ${platform_served} installer/prompts)
@@ -67,11 +71,11 @@ set(may_include_bench ${code_folders} tools/osctool tests/support tests/installe
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
-  analyser/settings analyser/view analyser/frame analyser/app installer/app ${installer_core}
-  platform/portable platform/linux platform/windows platform shell_qt tools/osctool tests/support
-  tests/installer_doubles tests/analyser tests/gui
-  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench
-  tests/windows)
+  analyser/settings analyser/view analyser/frame analyser/app analyser/win32 installer/app
+  ${installer_core} platform/portable platform/linux platform/windows platform shell_qt
+  shell_win32 tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
+  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt tests/windows
+  fuzz bench)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".
 function(folder_of path out)
@@ -101,6 +105,7 @@ file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
   ${SOURCE_DIR}/installer/*.h ${SOURCE_DIR}/installer/*.cpp
   ${SOURCE_DIR}/platform/*.h ${SOURCE_DIR}/platform/*.cpp
   ${SOURCE_DIR}/shell_qt/*.h ${SOURCE_DIR}/shell_qt/*.cpp
+  ${SOURCE_DIR}/shell_win32/*.h ${SOURCE_DIR}/shell_win32/*.cpp
   ${SOURCE_DIR}/tools/*.h ${SOURCE_DIR}/tools/*.cpp
   ${SOURCE_DIR}/tests/*.h ${SOURCE_DIR}/tests/*.cpp
   ${SOURCE_DIR}/fuzz/*.h ${SOURCE_DIR}/fuzz/*.cpp
