@@ -11,10 +11,13 @@ endif()
 # Which folders a folder's quoted includes may reach. A folder is matched by the
 # longest prefix listed: "platform" means the interfaces alone, "platform/portable" their
 # implementations without an OS header, "platform/linux" and "platform/windows" each
-# system's own.
+# system's own. The installer's core reads top-down: the view's modes over the script, the
+# script over the operations, all of them over the prompts; the window's facts stand apart.
+set(installer_core installer installer/window installer/prompts installer/operations
+  installer/script installer/modes)
 set(core_folders
   analyser/document analyser/state analyser/capture analyser/spectrum analyser/display
-  analyser/settings analyser/view installer platform platform/portable)
+  analyser/settings analyser/view ${installer_core} platform platform/portable)
 set(bottom platform platform/portable analyser/document analyser/state)
 
 set(may_include_analyser/document platform platform/portable analyser/document)
@@ -27,9 +30,17 @@ set(may_include_analyser/view ${bottom} analyser/capture analyser/spectrum analy
   analyser/settings analyser/view)
 set(may_include_shell_qt platform platform/portable shell_qt)
 set(may_include_analyser/app ${may_include_analyser/view} analyser/app platform/linux shell_qt)
-set(may_include_installer platform platform/portable installer)
-set(may_include_installer/app platform platform/portable platform/linux installer installer/app
-  shell_qt)
+set(may_include_installer/window platform platform/portable installer/window)
+set(may_include_installer/prompts platform platform/portable installer/prompts)
+set(may_include_installer/operations platform platform/portable installer/prompts
+  installer/operations)
+set(may_include_installer/script platform platform/portable installer/prompts
+  installer/operations installer/script)
+set(may_include_installer/modes platform platform/portable installer/prompts
+  installer/operations installer/script installer/modes)
+set(may_include_installer platform platform/portable ${installer_core})
+set(may_include_installer/app platform platform/portable platform/linux ${installer_core}
+  installer/app shell_qt)
 # Interfaces know only each other; implementations know the interfaces and the portable
 # parts, never another system's folder.
 set(may_include_platform platform)
@@ -40,7 +51,7 @@ set(may_include_tools/osctool ${may_include_analyser/app} tools/osctool)
 # Tests, fuzz targets and benchmarks reach the code through its targets and share only
 # the doubles of tests/support; no folder reaches into another's private headers.
 # tests/installer_doubles is the installer's double, a target of its own.
-set(code_folders ${may_include_analyser/app} installer installer/app platform/linux)
+set(code_folders ${may_include_analyser/app} ${installer_core} installer/app platform/linux)
 set(may_include_tests/support ${code_folders} tests/support)
 set(may_include_tests/installer_doubles ${code_folders} tests/installer_doubles)
 foreach(test_folder analyser gui installer integration osctool platform shell_qt)
@@ -52,8 +63,9 @@ set(may_include_bench ${code_folders} tools/osctool tests/support tests/installe
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
-  analyser/settings analyser/view analyser/app installer/app installer platform/portable
-  platform/linux platform/windows platform shell_qt tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
+  analyser/settings analyser/view analyser/app installer/app ${installer_core} platform/portable
+  platform/linux platform/windows platform shell_qt tools/osctool tests/support
+  tests/installer_doubles tests/analyser tests/gui
   tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".

@@ -9,7 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "installer/shortcut_writer.h"
+#include "installer/operations/shortcut_writer.h"
 #include "platform/linux/host_machine.h"
 #include "platform/portable/shell_link_reader.h"
 

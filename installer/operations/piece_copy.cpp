@@ -1,10 +1,10 @@
-#include "installer/piece_copy.h"
+#include "installer/operations/piece_copy.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "installer/runtime_patch.h"
+#include "installer/operations/runtime_patch.h"
 
 std::span<uint8_t> InstallerFileBuffer() {
   static std::vector<uint8_t> buffer(InstallerFileBufferBytes);

@@ -1,4 +1,4 @@
-#include "installer/runtime_patch.h"
+#include "installer/operations/runtime_patch.h"
 
 #include <cstring>
 

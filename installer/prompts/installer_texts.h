@@ -28,6 +28,13 @@ constexpr std::string_view MachineUnusable =
 constexpr BilingualText Quit{"Quitter...", "Exit..."};
 constexpr BilingualText ScriptError{"Erreur de script !", "Script error !"};
 
+// The destination dialog's prompt.
+constexpr BilingualText DestinationPrompt{
+    "Entrez ici le répertoire où vous voulez installer ce programme ou acceptez le repertoire "
+    "proposé. (Conseillé).",
+    "Enter here the directory where you want to install this program or accept the proposed "
+    "directory. (Recommended)."};
+
 constexpr std::string_view RegistryRootStatus = "HKEY_LOCAL_MACHINE";
 constexpr BilingualText CopySystemFiles{"Copie des Fichiers Système...", "Copy System Files..."};
 constexpr BilingualText CopyFiles{"Copie des fichiers...", "Copy Files..."};

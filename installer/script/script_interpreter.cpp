@@ -1,7 +1,7 @@
 // The two walks of the command list: installing (and updating), uninstalling.
 #include <array>
 
-#include "installer/corvane_view.h"
+#include "installer/script/setup_script.h"
 
 namespace {
 
@@ -58,67 +58,59 @@ int OperandCount(CommandKind kind) {
 
 }  // namespace
 
-Flow CCorvaneView::ScriptError() {
-  ShowMessage(Pick(InstallerText::ScriptError));
-  return QuitInstaller();
-}
-
 // The index after the first "SCRIPT"; a script without one has no command list.
-std::optional<std::size_t> CCorvaneView::CommandListStart() const {
-  for (std::size_t i = 0; i < entries_.size(); ++i)
-    if (entries_[i] == "SCRIPT") return i + 1;
+std::optional<std::size_t> CSetupScript::CommandListStart() const {
+  for (std::size_t i = 0; i < entryTable_.size(); ++i)
+    if (entryTable_[i] == "SCRIPT") return i + 1;
   return std::nullopt;
 }
 
-void CCorvaneView::CreateOneDirectory(const std::string& path) {
-  // One level only; an existing or uncreatable directory shows up at the copies.
-  machine_.CreateDirectory(path);
-}
-
-Flow CCorvaneView::RunScript() {
+Flow CSetupScript::RunScript() {
   const std::optional<std::size_t> start = CommandListStart();
   if (!start) return ScriptError();
+  const std::string& destinationDir = operations_.DestinationDir();
+  const ShellFolders& folders = operations_.Folders();
   std::size_t p = *start;
   while (const Command* command = FindCommand(Entry(p))) {
     const std::string& first = Entry(p + 1);
     const std::string& second = Entry(p + 2);
     const std::string& flag = Entry(p + 3);
+    const auto slot = static_cast<std::size_t>(command->slot);
     Flow flow = Flow::Continue;
     switch (command->kind) {
       case CommandKind::CreateSubdirectory:
-        ShowStatus(Pick(InstallerText::CreateSubdirectory));
-        subdirectory_[static_cast<std::size_t>(command->slot)] = destinationDir_ + first + "\\";
-        CreateOneDirectory(subdirectory_[static_cast<std::size_t>(command->slot)]);
+        prompts_.ShowStatus(prompts_.Pick(InstallerText::CreateSubdirectory));
+        subdirectory_[slot] = destinationDir + first + "\\";
+        operations_.CreateOneDirectory(subdirectory_[slot]);
         break;
       case CommandKind::CreateGroup:
-        groupDir_ = programsDir_ + "\\" + first + "\\";
-        CreateOneDirectory(groupDir_);
+        groupDir_ = folders.programsDir + "\\" + first + "\\";
+        operations_.CreateOneDirectory(groupDir_);
         break;
       case CommandKind::CopyToDestination:
-        flow = CopyFileEntry(first, destinationDir_, second, flag);
+        flow = operations_.CopyFileEntry(first, destinationDir, second, flag);
         break;
       case CommandKind::CopyToSubdirectory:
-        flow = CopyFileEntry(first, subdirectory_[static_cast<std::size_t>(command->slot)],
-                             second, flag);
+        flow = operations_.CopyFileEntry(first, subdirectory_[slot], second, flag);
         break;
       case CommandKind::CopyToWindows:
-        flow = CopyFileEntry(first, machine_.WindowsDirectory() + "\\", second, flag,
-                             CopyKind::WindowsDirectory);
+        flow = operations_.CopyFileEntry(first, operations_.WindowsDirectory(), second, flag,
+                                         CInstallOperations::CopyKind::WindowsDirectory);
         break;
       case CommandKind::CopyToSystem:
-        flow = CopyFileEntry(first, machine_.SystemDirectory() + "\\", second, flag);
+        flow = operations_.CopyFileEntry(first, operations_.SystemDirectory(), second, flag);
         break;
       case CommandKind::GroupLink:
-        MakeShortcut(groupDir_ + first + ".lnk", second, flag);
+        operations_.MakeShortcut(groupDir_ + first + ".lnk", second, flag);
         break;
       case CommandKind::StartMenuLink:
-        MakeShortcut(startMenuDir_ + "\\" + first + ".lnk", second, flag);
+        operations_.MakeShortcut(folders.startMenuDir + "\\" + first + ".lnk", second, flag);
         break;
       case CommandKind::StartupLink:
-        MakeShortcut(startupDir_ + "\\" + first + ".lnk", second, flag);
+        operations_.MakeShortcut(folders.startupDir + "\\" + first + ".lnk", second, flag);
         break;
       case CommandKind::DesktopLink:
-        MakeShortcut(desktopDir_ + "\\" + first + ".lnk", second, flag);
+        operations_.MakeShortcut(folders.desktopDir + "\\" + first + ".lnk", second, flag);
         break;
     }
     if (flow == Flow::Quit) return Flow::Quit;
@@ -128,14 +120,14 @@ Flow CCorvaneView::RunScript() {
   return Flow::Continue;
 }
 
-Flow CCorvaneView::RunUninstallScript() {
+Flow CSetupScript::RunUninstallScript() {
   const std::optional<std::size_t> start = CommandListStart();
   if (!start) return ScriptError();
   std::size_t p = *start;
   while (Entry(p) == "DELETE") {
     const std::string path = Entry(p + 1);
-    ShowStatus(path);
-    DeleteListedFile(path);
+    prompts_.ShowStatus(path);
+    operations_.DeleteListedFile(path);
     p += 2;
   }
   if (Entry(p) != "ENDSCRIPT") return ScriptError();
