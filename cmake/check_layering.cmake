@@ -58,6 +58,7 @@ foreach(test_folder analyser gui installer integration osctool platform shell_qt
   set(may_include_tests/${test_folder} ${code_folders} tools/osctool tests/support
     tests/installer_doubles tests/${test_folder})
 endforeach()
+set(may_include_tests/windows ${code_folders} platform/windows tests/support tests/windows)
 set(may_include_fuzz ${code_folders} tests/support tests/installer_doubles fuzz)
 set(may_include_bench ${code_folders} tools/osctool tests/support tests/installer_doubles bench)
 
@@ -66,7 +67,8 @@ set(folders
   analyser/settings analyser/view analyser/app installer/app ${installer_core} platform/portable
   platform/linux platform/windows platform shell_qt tools/osctool tests/support
   tests/installer_doubles tests/analyser tests/gui
-  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench)
+  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench
+  tests/windows)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".
 function(folder_of path out)

@@ -42,8 +42,8 @@ class QSettingsProfile : public IProfile {
  public:
   QSettingsProfile();
   explicit QSettingsProfile(const QString& fileName);  // an INI file of its own (tests)
-  int32_t GetProfileInt(std::string_view section, std::string_view key,
-                        int32_t defaultValue) override;
+  int32_t ReadProfileInt(std::string_view section, std::string_view key,
+                         int32_t defaultValue) override;
   bool WriteProfileInt(std::string_view section, std::string_view key, int32_t value) override;
   QSettings& Settings() { return settings_; }
 

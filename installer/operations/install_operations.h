@@ -75,7 +75,7 @@ class CInstallOperations {
   std::string SystemDirectory() const { return machine_.SystemDirectory() + "\\"; }
 
   // One level only; an existing or uncreatable directory shows up at the copies.
-  void CreateOneDirectory(const std::string& path) { machine_.CreateDirectory(path); }
+  void CreateOneDirectory(const std::string& path) { machine_.MakeDirectory(path); }
   enum class CopyKind { Ordinary, WindowsDirectory };
   Flow CopyFileEntry(std::string_view source, std::string_view targetDirectory,
                      std::string_view targetName, std::string_view deletionFlag,

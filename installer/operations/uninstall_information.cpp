@@ -65,7 +65,7 @@ Flow CInstallOperations::WriteUninstallLog() {
 
 // Files already gone, or that cannot be removed, are skipped without a word.
 void CInstallOperations::DeleteListedFile(const std::string& path) {
-  if (machine_.FileExists(path)) machine_.DeleteFile(path);
+  if (machine_.FileExists(path)) machine_.RemoveFile(path);
 }
 
 // A key already gone is no fault; a registry that cannot be written is told.

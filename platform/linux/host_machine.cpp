@@ -112,7 +112,7 @@ bool HostMachine::FileExists(std::string_view path) {
   return host && StatOf(*host, info);
 }
 
-bool HostMachine::CreateDirectory(std::string_view path) {
+bool HostMachine::MakeDirectory(std::string_view path) {
   fault_.clear();
   auto host = paths_.ToHost(path);
   if (!host || ::mkdir(host->c_str(), 0777) != 0) return false;
@@ -120,7 +120,7 @@ bool HostMachine::CreateDirectory(std::string_view path) {
   return true;
 }
 
-bool HostMachine::DeleteFile(std::string_view path) {
+bool HostMachine::RemoveFile(std::string_view path) {
   fault_.clear();
   auto host = paths_.ToHost(path);
   struct stat info{};

@@ -50,8 +50,8 @@ class HostMachine : public IMachine {
   std::string SystemDirectory() override { return "C:\\WINDOWS\\SYSTEM"; }
 
   bool FileExists(std::string_view path) override;
-  bool CreateDirectory(std::string_view path) override;
-  bool DeleteFile(std::string_view path) override;
+  bool MakeDirectory(std::string_view path) override;
+  bool RemoveFile(std::string_view path) override;
   bool ShortPathName(std::string_view path, std::string& shortPath) override;
 
   FileHandle OpenForReading(std::string_view path) override;

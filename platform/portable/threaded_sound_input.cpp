@@ -185,7 +185,7 @@ void ThreadedSoundInput::StopThread() {
 }
 
 int32_t ThreadedSoundInput::PrepareHeader(CaptureHeader& header, uint32_t headerSize) {
-  if (!shared_) return -EBADFD;
+  if (!shared_) return kNotOpen;
   if (headerSize != kCaptureHeaderSize || header.data == nullptr || header.bufferLength == 0)
     return -EINVAL;
   header.flags |= kCaptureHeaderPrepared;
@@ -193,7 +193,7 @@ int32_t ThreadedSoundInput::PrepareHeader(CaptureHeader& header, uint32_t header
 }
 
 int32_t ThreadedSoundInput::AddBuffer(CaptureHeader& header, uint32_t headerSize) {
-  if (!shared_) return -EBADFD;
+  if (!shared_) return kNotOpen;
   if (headerSize != kCaptureHeaderSize || (header.flags & kCaptureHeaderPrepared) == 0)
     return -EINVAL;
   queued_ = &header;
@@ -203,7 +203,7 @@ int32_t ThreadedSoundInput::AddBuffer(CaptureHeader& header, uint32_t headerSize
 }
 
 int32_t ThreadedSoundInput::Start() {
-  if (!shared_) return -EBADFD;
+  if (!shared_) return kNotOpen;
   const TimePoint now = Now();
   {
     std::lock_guard lock(shared_->mutex);
@@ -217,7 +217,7 @@ int32_t ThreadedSoundInput::Start() {
 }
 
 int32_t ThreadedSoundInput::Collect(CaptureHeader& header, uint32_t headerSize) {
-  if (!shared_) return -EBADFD;
+  if (!shared_) return kNotOpen;
   if (headerSize != kCaptureHeaderSize || &header != queued_ || header.data == nullptr)
     return -EINVAL;
   const TimePoint now = Now();
@@ -235,7 +235,7 @@ int32_t ThreadedSoundInput::Collect(CaptureHeader& header, uint32_t headerSize) 
 }
 
 int32_t ThreadedSoundInput::Close() {
-  if (!shared_) return -EBADFD;
+  if (!shared_) return kNotOpen;
   StopThread();
   return 0;
 }

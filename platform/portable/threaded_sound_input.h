@@ -8,6 +8,7 @@
 // The stream runs while a measurement wants it: from an arm until a little more than one
 // cycle after the last block was collected; otherwise it is stopped and the device costs
 // nothing.
+#include <cerrno>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -35,6 +36,8 @@ class ThreadedSoundInput : public ISoundInput {
   static constexpr std::chrono::milliseconds kWakeUpRun{3000};
   // The longest a stream read waits, so that a request is seen soon.
   static constexpr int kReadTimeoutMs = 100;
+  // The result of a call on a device that is not open.
+  static constexpr int32_t kNotOpen = -EBADF;
 
   // `clock` stands in for the steady clock in tests.
   explicit ThreadedSoundInput(StreamFactory factory, Clock clock = {});

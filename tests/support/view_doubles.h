@@ -118,8 +118,8 @@ class FakeSoundInput : public ISoundInput {
 
 class MemoryProfile : public IProfile {
  public:
-  int32_t GetProfileInt(std::string_view section, std::string_view key,
-                        int32_t defaultValue) override {
+  int32_t ReadProfileInt(std::string_view section, std::string_view key,
+                         int32_t defaultValue) override {
     auto it = values.find(Key(section, key));
     return it == values.end() ? defaultValue : it->second;
   }

@@ -28,8 +28,8 @@ namespace {
 // The per-user profile of a first run: the defaults are written, then read back.
 class FirstRunProfile : public IProfile {
  public:
-  int32_t GetProfileInt(std::string_view section, std::string_view key,
-                        int32_t defaultValue) override {
+  int32_t ReadProfileInt(std::string_view section, std::string_view key,
+                         int32_t defaultValue) override {
     const auto found = values_.find(std::string(section) + "/" + std::string(key));
     return found == values_.end() ? defaultValue : found->second;
   }
