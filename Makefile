@@ -8,8 +8,9 @@ PACKAGES := build-essential cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-pl
   libasound2-plugins alsa-utils sox poppler-utils shared-mime-info desktop-file-utils xdg-utils \
   jq man-db groff-base pipewire pipewire-bin wireplumber pipewire-pulse dbus-daemon
 
-# The Windows build: the mingw-w64 cross compiler, and Wine to run its tests.
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine fonts-wine
+# The Windows build: the mingw-w64 cross compiler, Wine to run its tests, and the SVG
+# renderer that makes the Win32 shell's bitmaps from the icons.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine fonts-wine librsvg2-bin
 
 JOBS ?= $(shell nproc)
 BUILD ?= build

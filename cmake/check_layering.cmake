@@ -41,6 +41,10 @@ set(may_include_installer/modes platform platform/portable installer/prompts
 set(may_include_installer platform platform/portable ${installer_core})
 set(may_include_installer/app platform platform/portable platform/linux ${installer_core}
   installer/app shell_qt)
+# The Win32 shells share shell_win32/, and the portable stderr line of shell_qt/.
+set(may_include_shell_win32 platform platform/windows shell_win32 shell_qt)
+set(may_include_analyser/win32 ${may_include_analyser/view} analyser/win32 platform/windows
+  shell_win32)
 # Interfaces know only each other; implementations know the interfaces and the portable
 # parts, never another system's folder.
 set(may_include_platform platform)
@@ -64,11 +68,10 @@ set(may_include_bench ${code_folders} tools/osctool tests/support tests/installe
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
-  analyser/settings analyser/view analyser/app installer/app ${installer_core} platform/portable
-  platform/linux platform/windows platform shell_qt tools/osctool tests/support
-  tests/installer_doubles tests/analyser tests/gui
-  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench
-  tests/windows)
+  analyser/settings analyser/view analyser/app analyser/win32 installer/app ${installer_core}
+  platform/portable platform/linux platform/windows platform shell_qt shell_win32 tools/osctool
+  tests/support tests/installer_doubles tests/analyser tests/gui tests/installer
+  tests/integration tests/osctool tests/platform tests/shell_qt tests/windows fuzz bench)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".
 function(folder_of path out)
@@ -98,6 +101,7 @@ file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}
   ${SOURCE_DIR}/installer/*.h ${SOURCE_DIR}/installer/*.cpp
   ${SOURCE_DIR}/platform/*.h ${SOURCE_DIR}/platform/*.cpp
   ${SOURCE_DIR}/shell_qt/*.h ${SOURCE_DIR}/shell_qt/*.cpp
+  ${SOURCE_DIR}/shell_win32/*.h ${SOURCE_DIR}/shell_win32/*.cpp
   ${SOURCE_DIR}/tools/*.h ${SOURCE_DIR}/tools/*.cpp
   ${SOURCE_DIR}/tests/*.h ${SOURCE_DIR}/tests/*.cpp
   ${SOURCE_DIR}/fuzz/*.h ${SOURCE_DIR}/fuzz/*.cpp

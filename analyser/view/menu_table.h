@@ -25,7 +25,31 @@ struct ToolbarEntry {
 std::span<const ToolbarEntry> ToolbarEntries();
 
 constexpr int kRecentFileCount = 4;
+// Where the profile keeps the recent files: entries "File1" .. "File4" of this section.
+constexpr char kRecentFileSection[] = "Recent File List";
+constexpr char kRecentFileEntryPrefix[] = "File";
+// The greyed item that stands for an empty list.
+constexpr char kNoRecentFileText[] = "Fichier récent";
 constexpr char kIdlePrompt[] = "Pour l'aide, appuyez sur F1";
+
+// The status bar's six panes, left to right: the prompts (stretching), the three lock-key
+// indicators, then the date and the time, formatted in the user's locale at every tick.
+enum class StatusPaneKind { Prompt, CapsLock, NumLock, ScrollLock, Date, Time };
+struct StatusPane {
+  StatusPaneKind kind;
+  uint32_t id;
+  const char* text;    // an indicator's text, or the string-table text of a clock pane
+  const char* format;  // strftime format of a clock pane
+};
+constexpr StatusPane kStatusPanes[] = {
+    {StatusPaneKind::Prompt, 0, "", nullptr},
+    {StatusPaneKind::CapsLock, 0xE701, "MAJ", nullptr},
+    {StatusPaneKind::NumLock, 0xE702, "NUM", nullptr},
+    {StatusPaneKind::ScrollLock, 0xE703, "DEF", nullptr},
+    {StatusPaneKind::Date, 102, "Date", "%x"},
+    {StatusPaneKind::Time, 103, "Time", "%X"},
+};
+constexpr uint32_t kStatusClockPeriodMs = 1000;
 
 // The string-table entry of a command: status-bar prompt, then "\n" and the tooltip.
 // Empty when the command has none.
