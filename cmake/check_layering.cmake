@@ -45,6 +45,8 @@ set(may_include_installer/app platform platform/portable platform/linux ${instal
 set(may_include_shell_win32 platform platform/windows shell_win32 shell_qt)
 set(may_include_analyser/win32 ${may_include_analyser/view} analyser/win32 platform/windows
   shell_win32)
+set(may_include_installer/win32 platform platform/portable platform/windows ${installer_core}
+  installer/win32 shell_win32 shell_qt)
 # Interfaces know only each other; implementations know the interfaces and the portable
 # parts, never another system's folder.
 set(may_include_platform platform)
@@ -68,7 +70,7 @@ set(may_include_bench ${code_folders} tools/osctool tests/support tests/installe
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
-  analyser/settings analyser/view analyser/app analyser/win32 installer/app ${installer_core}
+  analyser/settings analyser/view analyser/app analyser/win32 installer/app installer/win32 ${installer_core}
   platform/portable platform/linux platform/windows platform shell_qt shell_win32 tools/osctool
   tests/support tests/installer_doubles tests/analyser tests/gui tests/installer
   tests/integration tests/osctool tests/platform tests/shell_qt tests/windows fuzz bench)
