@@ -35,10 +35,9 @@ void PlaceAboveStatusLine(HWND frame, HWND box) {
   GetClientRect(box, &inner);
   const ScreenDc screen;
   GdiTextMeasure measure(screen.Handle());
-  const Point place = BoxAboveStatusLine(Rect{client.left, client.top, client.right, client.bottom},
-                                         Point{origin.x, origin.y}, measure,
-                                         outer.right - outer.left, outer.bottom - outer.top,
-                                         inner.bottom - inner.top);
+  const Point place = BoxAboveStatusLine(
+      Rect{client.left, client.top, client.right, client.bottom}, Point{origin.x, origin.y},
+      measure, outer.right - outer.left, outer.bottom - outer.top, inner.bottom - inner.top);
   SetWindowPos(box, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -34,9 +34,9 @@ bool CorvaneWindow::Create() {
   RECT workArea{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
   const Rect frame = InstallerWindow::FrameWithinWorkArea(
-      InstallerWindow::FramePlacement(
-          GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED),
-          GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)),
+      InstallerWindow::FramePlacement(GetSystemMetrics(SM_CXMAXIMIZED),
+                                      GetSystemMetrics(SM_CYMAXIMIZED),
+                                      GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)),
       Rect{-insets.left, -insets.top, insets.right, insets.bottom}, FromRECT(workArea));
   window_ = CreateWindowExW(0, kClassName, Utf8ToWide(InstallerWindow::Title).c_str(), kFrameStyle,
                             frame.left, frame.top, frame.right - frame.left,
@@ -71,7 +71,8 @@ void CorvaneWindow::PaintStatusNow() {
 LRESULT CALLBACK CorvaneWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* self = static_cast<CorvaneWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self =
+        static_cast<CorvaneWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     self->window_ = window;
   }
@@ -123,8 +124,8 @@ void CorvaneWindow::Paint() {
   const HGDIOBJ previous = SelectObject(memory, bitmap);
   DrawTexts(memory, client);
   const RECT& area = paint.rcPaint;
-  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory,
-         area.left, area.top, SRCCOPY);
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
+         area.top, SRCCOPY);
   SelectObject(memory, previous);
   DeleteObject(bitmap);
   DeleteDC(memory);
@@ -141,11 +142,12 @@ void CorvaneWindow::DrawTexts(HDC dc, const RECT& client) const {
   GdiTextMeasure measure(dc);
   for (const InstallerWindow::WindowText* text : InstallerWindow::Texts) {
     const bool status = text->source == InstallerWindow::TextSource::StatusLine;
-    const LaidOutText laid = LayOutText(FromRECT(client), *text,
-                                        status ? std::string_view(StatusText()) : text->text, measure);
+    const LaidOutText laid = LayOutText(
+        FromRECT(client), *text, status ? std::string_view(StatusText()) : text->text, measure);
     const SelectedFont font(dc, laid.font);
     RECT area = ToRECT(laid.area);
     const std::wstring line = Utf8ToWide(laid.line);
-    DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &area, PlacementFormat(laid.placement));
+    DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &area,
+              PlacementFormat(laid.placement));
   }
 }

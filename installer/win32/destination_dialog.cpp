@@ -102,7 +102,8 @@ struct DialogState {
 
 std::wstring FieldText(HWND field) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 

@@ -16,11 +16,11 @@ GdiFont::GdiFont(const FontDescription& description) {
     height = -MulDiv(description.pointSize, GetDeviceCaps(screen.Handle(), LOGPIXELSY), 72);
   }
   const BYTE family = description.family == FontFamily::Script ? FF_SCRIPT : FF_SWISS;
-  font_ = CreateFontW(height, 0, 0, 0, description.bold ? FW_BOLD : FW_NORMAL,
-                      description.italic ? TRUE : FALSE, description.underlined ? TRUE : FALSE,
-                      FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                      DEFAULT_QUALITY, static_cast<DWORD>(DEFAULT_PITCH | family),
-                      Utf8ToWide(description.face).c_str());
+  font_ =
+      CreateFontW(height, 0, 0, 0, description.bold ? FW_BOLD : FW_NORMAL,
+                  description.italic ? TRUE : FALSE, description.underlined ? TRUE : FALSE, FALSE,
+                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                  static_cast<DWORD>(DEFAULT_PITCH | family), Utf8ToWide(description.face).c_str());
 }
 
 GdiFont::~GdiFont() {

@@ -2,6 +2,7 @@
 // uninstaller. The script comes from "setup.inf" in the working directory or from the
 // one argument, a path in double quotes.
 #include <windows.h>
+// Needs the types of windows.h.
 #include <commctrl.h>
 
 #include <string>
