@@ -17,6 +17,13 @@ windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 # A first run, with "Arial" drawn by the font the Linux program draws it with, and the
 # 3-D colours of the Qt surface's palette, so that both paint the same pixels.
 prepare_prefix() {
+  # The prefix links the user's Desktop, Documents... to the home of whoever made it,
+  # which may be gone: the file dialogs need them, so they are this test's home.
+  local folder
+  wine_run cmd /c exit >/dev/null 2>&1
+  for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+    [[ -L $folder ]] && ln -sfn "$HOME" "$folder"
+  done
   wine_run reg delete 'HKCU\Software\Kelvory' /f >/dev/null 2>&1 || true
   wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null
   local colour
