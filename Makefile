@@ -1,12 +1,14 @@
 # Set-up commands for a fresh Debian 12 machine:
 #   make run   installs what is missing, builds and starts the analyser
 #   make test  installs what is missing, builds with the sanitizers and runs every test
+#   make package  builds the Debian package sylvarine_<version>_amd64.deb and checks it with lintian
 
 PACKAGES := build-essential cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
   qt6-translations-l10n libasound2-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-liberation2 fonts-urw-base35 xvfb xauth xdotool imagemagick x11-utils pulseaudio pulseaudio-utils \
   libasound2-plugins alsa-utils sox poppler-utils shared-mime-info desktop-file-utils xdg-utils \
-  jq man-db groff-base pipewire pipewire-bin wireplumber pipewire-pulse dbus-daemon
+  jq man-db groff-base pipewire pipewire-bin wireplumber pipewire-pulse dbus-daemon \
+  file lintian mmdebstrap
 
 # The Windows build: the mingw-w64 cross compiler, Wine to run its tests, and the SVG
 # renderer that makes the Win32 shell's bitmaps from the icons.
@@ -17,8 +19,10 @@ BUILD ?= build
 RELEASE_BUILD ?= build-release
 WINDOWS_BUILD ?= build-windows
 EXAMPLE := analyser/resources/example.osc
+VERSION := $(word 3,$(shell grep -m1 '^project' CMakeLists.txt))
+DEB := $(RELEASE_BUILD)/sylvarine_$(VERSION)_$(shell dpkg --print-architecture).deb
 
-.PHONY: deps windows-deps run test build release windows bench clean pipewire-alsa-plugin
+.PHONY: deps windows-deps run test build release windows package bench clean pipewire-alsa-plugin
 
 # Installs those of the packages named that are missing: $(call install_missing,PACKAGES)
 define install_missing
@@ -50,6 +54,12 @@ run: release
 	  $(RELEASE_BUILD)/bin/sylvarine $(EXAMPLE); \
 	fi
 
+# The package: cpack over the release build (packaging/Packaging.cmake), then lintian.
+package: release
+	cd $(RELEASE_BUILD) && cpack -G DEB
+	lintian --fail-on error $(DEB)
+	@echo "Built $(DEB)"
+
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug -DSYLVARINE_SANITIZE=ON
 	cmake --build $(BUILD) -j$(JOBS)
@@ -67,7 +77,8 @@ pipewire-alsa-plugin: deps
 
 # The cores, platform/windows and their tests for 64-bit Windows (static runtime).
 windows: windows-deps
-	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Debug --toolchain cmake/mingw-w64-x86_64.cmake
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Debug --toolchain cmake/mingw-w64-x86_64.cmake \
+	  -DSYLVARINE_LINUX_BIN=$(abspath $(BUILD))/bin
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
 
 test: build pipewire-alsa-plugin windows

@@ -17,7 +17,7 @@ set(installer_core installer installer/window installer/prompts installer/operat
   installer/script installer/modes)
 set(core_folders
   analyser/document analyser/state analyser/capture analyser/spectrum analyser/display
-  analyser/settings analyser/view ${installer_core} platform platform/portable)
+  analyser/settings analyser/view analyser/frame ${installer_core} platform platform/portable)
 set(bottom platform platform/portable analyser/document analyser/state)
 
 set(may_include_analyser/document platform platform/portable analyser/document)
@@ -28,24 +28,27 @@ set(may_include_analyser/display ${bottom} analyser/display analyser/spectrum)
 set(may_include_analyser/settings ${bottom} analyser/settings)
 set(may_include_analyser/view ${bottom} analyser/capture analyser/spectrum analyser/display
   analyser/settings analyser/view)
+# What the frame and its dialogs show; the shells walk it, the view never sees it.
+set(may_include_analyser/frame ${bottom} analyser/display analyser/settings analyser/frame)
 set(may_include_shell_qt platform platform/portable shell_qt)
-set(may_include_analyser/app ${may_include_analyser/view} analyser/app platform/linux shell_qt)
-set(may_include_installer/window platform platform/portable installer/window)
-set(may_include_installer/prompts platform platform/portable installer/prompts)
-set(may_include_installer/operations platform platform/portable installer/prompts
-  installer/operations)
-set(may_include_installer/script platform platform/portable installer/prompts
-  installer/operations installer/script)
-set(may_include_installer/modes platform platform/portable installer/prompts
-  installer/operations installer/script installer/modes)
-set(may_include_installer platform platform/portable ${installer_core})
-set(may_include_installer/app platform platform/portable platform/linux ${installer_core}
-  installer/app shell_qt)
+set(may_include_analyser/app ${may_include_analyser/view} analyser/frame analyser/app
+  platform/linux shell_qt)
 # The Win32 shells share shell_win32/, and the portable stderr line of shell_qt/.
 set(may_include_shell_win32 platform platform/windows shell_win32 shell_qt)
-set(may_include_analyser/win32 ${may_include_analyser/view} analyser/win32 platform/windows
-  shell_win32)
-set(may_include_installer/win32 platform platform/portable platform/windows ${installer_core}
+set(may_include_analyser/win32 ${may_include_analyser/view} analyser/frame analyser/win32
+  platform/windows shell_win32)
+set(platform_served platform platform/portable)
+set(may_include_installer/window ${platform_served} installer/window)
+set(may_include_installer/prompts ${platform_served} installer/prompts)
+set(may_include_installer/operations ${platform_served} installer/prompts installer/operations)
+set(may_include_installer/script ${platform_served} installer/prompts installer/operations
+  installer/script)
+set(may_include_installer/modes ${platform_served} installer/prompts installer/operations
+  installer/script installer/modes)
+set(may_include_installer ${platform_served} ${installer_core})
+set(may_include_installer/app ${platform_served} platform/linux ${installer_core} installer/app
+  shell_qt)
+set(may_include_installer/win32 ${platform_served} platform/windows ${installer_core}
   installer/win32 shell_win32 shell_qt)
 # Interfaces know only each other; implementations know the interfaces and the portable
 # parts, never another system's folder.
@@ -71,11 +74,11 @@ set(may_include_bench ${code_folders} tools/osctool tests/support tests/installe
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
-  analyser/settings analyser/view analyser/app analyser/win32 installer/app installer/win32
-  ${installer_core} platform/portable platform/linux platform/windows platform shell_qt
-  shell_win32 tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
-  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt tests/windows
-  tests/windows_setup fuzz bench)
+  analyser/settings analyser/view analyser/frame analyser/app analyser/win32 installer/app
+  installer/win32 ${installer_core} platform/portable platform/linux platform/windows platform
+  shell_qt shell_win32 tools/osctool tests/support tests/installer_doubles tests/analyser
+  tests/gui tests/installer tests/integration tests/osctool tests/platform tests/shell_qt
+  tests/windows tests/windows_setup fuzz bench)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".
 function(folder_of path out)

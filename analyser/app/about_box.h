@@ -1,5 +1,5 @@
 #pragma once
-// "A propos": the program's icon, its picture and one line with its name and version.
+// The About box, made from its template.
 class QWidget;
 
 void ShowAboutBox(QWidget* parent);

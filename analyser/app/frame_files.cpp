@@ -3,16 +3,36 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include <string>
+#include <vector>
+
 #include "analyser/app/main_frame.h"
 #include "analyser/app/support/snapshot_file.h"
+#include "analyser/frame/document_files.h"
+#include "analyser/frame/recent_files.h"
 #include "analyser/state/application_title.h"
-#include "analyser/state/command_ids.h"
-#include "analyser/view/menu_table.h"
 
 namespace {
-const QString kFilter = QStringLiteral("Ruzirivadudid (*.osc)");
-const QString kRecentGroup = QStringLiteral("Recent File List");
-const QString kUntitled = QStringLiteral("Sans titre");
+
+const QString kFilter = QString::fromUtf8(kSnapshotFilter);
+
+QString RecentFileKey(int index) {
+  return QString::fromUtf8(kRecentFileSection) + QLatin1Char('/') +
+         QString::fromStdString(RecentFileEntryName(index));
+}
+
+std::vector<std::string> ToStrings(const QStringList& list) {
+  std::vector<std::string> strings;
+  for (const QString& item : list) strings.push_back(item.toStdString());
+  return strings;
+}
+
+QStringList FromStrings(const std::vector<std::string>& strings) {
+  QStringList list;
+  for (const std::string& item : strings) list.append(QString::fromStdString(item));
+  return list;
+}
+
 }  // namespace
 
 void CMainFrame::NewDocument() {
@@ -53,8 +73,8 @@ void CMainFrame::SaveDocument() {
 void CMainFrame::SaveDocumentAs() {
   QFileDialog dialog(this, QString(), documentPath_, kFilter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("osc"));
-  if (documentPath_.isEmpty()) dialog.selectFile(kUntitled + QStringLiteral(".osc"));
+  dialog.setDefaultSuffix(QString::fromUtf8(kSnapshotExtension).mid(1));  // without its dot
+  if (documentPath_.isEmpty()) dialog.selectFile(QString::fromStdString(UntitledFileName()));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().constFirst();
   if (SaveTo(path)) {
@@ -75,30 +95,25 @@ bool CMainFrame::SaveTo(const QString& path) {
 QStringList CMainFrame::RecentFiles() const {
   QSettings& settings = profile_.Settings();
   QStringList files;
-  for (int i = 1; i <= kRecentFileCount; ++i) {
-    const QString file = settings.value(kRecentGroup + QStringLiteral("/File%1").arg(i)).toString();
+  for (int i = 0; i < kRecentFileCount; ++i) {
+    const QString file = settings.value(RecentFileKey(i)).toString();
     if (!file.isEmpty()) files.append(file);
   }
   return files;
 }
 
 void CMainFrame::AddRecentFile(const QString& path) {
-  QStringList files = RecentFiles();
-  files.removeAll(path);
-  files.prepend(path);
-  WriteRecentFiles(files);
+  WriteRecentFiles(FromStrings(WithRecentFile(ToStrings(RecentFiles()), path.toStdString())));
 }
 
 void CMainFrame::RemoveRecentFile(const QString& path) {
-  QStringList files = RecentFiles();
-  files.removeAll(path);
-  WriteRecentFiles(files);
+  WriteRecentFiles(FromStrings(WithoutRecentFile(ToStrings(RecentFiles()), path.toStdString())));
 }
 
 void CMainFrame::WriteRecentFiles(const QStringList& files) {
   QSettings& settings = profile_.Settings();
   for (int i = 0; i < kRecentFileCount; ++i) {
-    const QString key = kRecentGroup + QStringLiteral("/File%1").arg(i + 1);
+    const QString key = RecentFileKey(i);
     if (i < files.size()) {
       settings.setValue(key, files[i]);
     } else {
@@ -115,20 +130,18 @@ void CMainFrame::RebuildRecentFileActions() {
   recentActions_.clear();
   const QStringList files = RecentFiles();
   if (files.isEmpty()) {
-    auto* none = new QAction(QStringLiteral("Fichier récent"), this);
+    auto* none = new QAction(QString::fromUtf8(kNoRecentFileText), this);
     none->setEnabled(false);
     fileMenu_->insertAction(recentAnchor_, none);
     recentActions_.append(none);
     return;
   }
   for (qsizetype i = 0; i < files.size(); ++i) {
-    const auto id = CommandId::FileMru1 + static_cast<uint32_t>(i);
-    // A "&" of the name is shown, not taken for the mnemonic.
-    QString name = QFileInfo(files[i]).fileName();
-    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    const QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(name);
+    const int index = static_cast<int>(i);
+    const uint32_t id = RecentFileCommandOf(index);
+    const QString name = QFileInfo(files[i]).fileName();
     QAction* action = CreateAction(id, "", false);
-    action->setText(text);
+    action->setText(QString::fromStdString(RecentFileMenuText(index, name.toStdString())));
     action->setData(id);
     fileMenu_->insertAction(recentAnchor_, action);
     recentActions_.append(action);
@@ -136,7 +149,6 @@ void CMainFrame::RebuildRecentFileActions() {
 }
 
 void CMainFrame::UpdateTitle() {
-  const QString name =
-      documentPath_.isEmpty() ? kUntitled : QFileInfo(documentPath_).fileName();
-  setWindowTitle(name + QStringLiteral(" - ") + QString::fromLatin1(kApplicationTitle));
+  const QString name = documentPath_.isEmpty() ? QString() : QFileInfo(documentPath_).fileName();
+  setWindowTitle(QString::fromStdString(FrameTitle(name.toStdString())));
 }

@@ -9,10 +9,12 @@
 #include "analyser/app/main_frame.h"
 #include "analyser/app/print_painting.h"
 #include "analyser/app/support/qpainter_surface.h"
+#include "analyser/frame/printed_page.h"
 #include "analyser/state/application_title.h"
 
 namespace {
-constexpr int kPrinterDpi = 300;  // 2400 units are 8 inches: the page's printable width
+const QRect kPageArea(kPrintedArea.left, kPrintedArea.top, kPrintedArea.right - kPrintedArea.left,
+                      kPrintedArea.bottom - kPrintedArea.top);
 }  // namespace
 
 bool PaintForPrinting(QPaintDevice& device, CSylvarineView& view) {
@@ -21,7 +23,7 @@ bool PaintForPrinting(QPaintDevice& device, CSylvarineView& view) {
   {
     // The surface draws what it still gathers (the last trace) when it goes: before end().
     PainterCaches caches;
-    QPainterSurface surface(painter, caches, QRect(0, 0, kPrinterPageWidth, kPrinterPageHeight));
+    QPainterSurface surface(painter, caches, kPageArea);
     view.OnDraw(surface);
   }
   return painter.end();
@@ -31,8 +33,8 @@ bool CMainFrame::PaintForPrinter(QPrinter& printer) { return PaintForPrinting(pr
 
 static std::unique_ptr<QPrinter> MakePrinter() {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer->setResolution(kPrinterDpi);
-  printer->setPageOrientation(QPageLayout::Landscape);
+  printer->setResolution(kPrinterDotsPerInch);
+  printer->setPageOrientation(kPrintedLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   printer->setDocName(QString::fromLatin1(kApplicationTitle));
   return printer;
 }
@@ -45,16 +47,15 @@ void CMainFrame::Print() {
     return dialog.exec() == QDialog::Accepted;
   });
   if (accepted) {
-    printer.setResolution(kPrinterDpi);
+    printer.setResolution(kPrinterDotsPerInch);
     view_->OnBeginPrinting();
     const bool printed = PaintForPrinter(printer);
     view_->OnEndPrinting();
     if (!printed) {
       const QString where = printer.outputFileName().isEmpty() ? printer.printerName()
                                                                : printer.outputFileName();
-      const QString text = QStringLiteral("Impossible d'imprimer sur %1.").arg(where);
-      messages_.ShowMessage(text.toStdString(), kApplicationTitle, MessageIcon::Warning,
-                            MessageButtons::Ok, true);
+      messages_.ShowMessage(PrintFailureMessage(where.toStdString()), kApplicationTitle,
+                            MessageIcon::Warning, MessageButtons::Ok, true);
     }
   }
   viewWidget_->update();

@@ -9,6 +9,7 @@
 
 #include "analyser/app/main_frame.h"
 #include "analyser/app/qt_view_host.h"
+#include "analyser/frame/document_files.h"
 #include "analyser/state/application_title.h"
 #include "platform/linux/alsa_sound_input.h"
 
@@ -21,7 +22,7 @@ int main(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtTranslator);
 
-  QCoreApplication::setOrganizationName(QStringLiteral("Kelvory"));
+  QCoreApplication::setOrganizationName(QString::fromLatin1(kRegistryKeyName));
   QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
   QCoreApplication::setApplicationVersion(QStringLiteral(SYLVARINE_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral("sylvarine"));
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addPositionalArgument(QStringLiteral("snapshot"), QStringLiteral("Ruzirivadudid (*.osc)"));
+  parser.addPositionalArgument(QStringLiteral("snapshot"), QString::fromUtf8(kSnapshotFilter));
   parser.process(app);
 
   AlsaSoundInput sound;

@@ -14,16 +14,24 @@
 #include "analyser/app/compact_toolbar_style.h"
 #include "analyser/app/settings_commands.h"
 #include "analyser/state/command_ids.h"
-#include "analyser/view/frame_placement.h"
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/accelerators.h"
+#include "analyser/frame/frame_placement.h"
+#include "analyser/frame/menu_table.h"
+#include "analyser/frame/prompt_strings.h"
+#include "analyser/frame/recent_files.h"
+#include "analyser/frame/status_bar.h"
+#include "analyser/frame/toolbar_table.h"
 #include "shell_qt/conversions.h"
 #include "shell_qt/frame_fitting.h"
 
 namespace {
 
 constexpr int kFrameSettleMs = 300;
+// Where no screen is known, the window is placed as on a common one.
+constexpr QSize kUnknownScreenSize(1024, 768);
 
 // Lock-key state is not something Qt reports; the panes keep their place, greyed.
+// The locale's own date and time formats stand for the panes' strftime formats.
 QLabel* LockPane(const char* text) {
   auto* label = new QLabel(QString::fromUtf8(text));
   label->setEnabled(false);
@@ -89,12 +97,17 @@ void CMainFrame::BuildMenus() {
                              : menuBar()->addMenu(QString::fromUtf8(item.text));
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCheckMarks);
         if (item.depth == 0) {
-          // Moving from one menu to the next may show the new one before hiding the old.
+          // Moving from one menu to the next may show the new one before hiding the old:
+          // the menu closes when the last one hides. Opening one highlights its title.
           connect(menu, &QMenu::aboutToShow, this, [this] {
-            if (openMenus_++ == 0) ShowMenuPromptOverWholeBar(true);
+            if (openMenus_++ != 0) return;
+            menuPrompt_.OnMenuSelect(false);
+            if (menuPrompt_.OnInitMenuPopup({0, PaneStyle::Stretch, 0}))
+              ShowMenuPromptOverWholeBar(true);
           });
           connect(menu, &QMenu::aboutToHide, this, [this] {
-            if (openMenus_ > 0 && --openMenus_ == 0) ShowMenuPromptOverWholeBar(false);
+            if (openMenus_ == 0 || --openMenus_ != 0) return;
+            if (menuPrompt_.OnMenuSelect(true)) ShowMenuPromptOverWholeBar(false);
           });
         }
         stack[item.depth] = menu;
@@ -110,7 +123,7 @@ void CMainFrame::BuildMenus() {
         break;
       case MenuItemKind::Command: {
         QAction* action = CreateAction(item.commandId, MenuText(item).c_str(), item.checkable);
-        ShowCheckMark(action, false);  // the view's state sets it once the menus are built
+        ShowCheckMark(action, item.checkedAtStart);  // the view's state takes over at once
         parent->addAction(action);
         break;
       }
@@ -135,12 +148,13 @@ void CMainFrame::BuildMenus() {
 }
 
 void CMainFrame::BuildToolbar() {
-  toolbar_ = new QToolBar(QStringLiteral("Barre d'outils"), this);
+  toolbar_ = new QToolBar(QString::fromUtf8(kToolbarTitle), this);
   toolbar_->setObjectName(QStringLiteral("toolbar"));
-  toolbar_->setMovable(true);
+  toolbar_->setMovable(kToolbarStyle.gripper);
   toolbar_->setFloatable(true);
-  toolbar_->setAllowedAreas(Qt::AllToolBarAreas);
-  toolbar_->setIconSize(QSize(19, 22));
+  toolbar_->setAllowedAreas(kToolbarStyle.docksOnAnySide ? Qt::AllToolBarAreas
+                                                         : Qt::TopToolBarArea);
+  toolbar_->setIconSize(QSize(kToolbarButtonImageWidth, kToolbarButtonImageHeight));
   toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
   for (const ToolbarEntry& entry : ToolbarEntries()) {
     if (entry.commandId == 0) {
@@ -154,22 +168,35 @@ void CMainFrame::BuildToolbar() {
     toolbar_->addAction(action);
   }
   MakeToolbarCompact(*toolbar_);
+  static_assert(kToolbarStyle.startsDockedAtTop);
   addToolBar(Qt::TopToolBarArea, toolbar_);
   setDockNestingEnabled(true);
 }
 
 void CMainFrame::BuildStatusBar() {
   QStatusBar* bar = statusBar();
-  idlePrompt_ = new QLabel(QString::fromUtf8(kIdlePrompt));
-  bar->addWidget(idlePrompt_, 1);  // hidden by Qt while a prompt is shown
-  for (const char* text : {"MAJ", "NUM", "DEF"}) permanentPanes_.append(LockPane(text));
-  datePane_ = new QLabel;
-  timePane_ = new QLabel;
-  permanentPanes_.append(datePane_);
-  permanentPanes_.append(timePane_);
+  for (const StatusPane& pane : StatusPanes()) {
+    switch (pane.kind) {
+      case PaneKind::Prompt:
+        idlePrompt_ = new QLabel(QString::fromUtf8(kIdlePrompt));
+        bar->addWidget(idlePrompt_, 1);  // hidden by Qt while a prompt is shown
+        break;
+      case PaneKind::CapsLock:
+      case PaneKind::NumLock:
+      case PaneKind::ScrollLock:
+        permanentPanes_.append(LockPane(pane.text));
+        break;
+      case PaneKind::Date:
+        permanentPanes_.append(datePane_ = new QLabel);
+        break;
+      case PaneKind::Time:
+        permanentPanes_.append(timePane_ = new QLabel);
+        break;
+    }
+  }
   for (QWidget* pane : permanentPanes_) bar->addPermanentWidget(pane);
   RefreshDateAndTime();
-  statusClock_.start(1000, this);  // timer 4096 of the status bar
+  statusClock_.start(static_cast<int>(kStatusClockPeriodMs), this);
 }
 
 void CMainFrame::RefreshDateAndTime() {
@@ -215,9 +242,9 @@ void CMainFrame::UpdateCheckMarks() {
 
 void CMainFrame::RunCommand(uint32_t commandId) {
   using namespace CommandId;
-  if (commandId >= FileMru1 && commandId < FileMru1 + kRecentFileCount) {
+  if (IsRecentFileCommand(commandId)) {
     const QStringList recent = RecentFiles();
-    const auto index = static_cast<qsizetype>(commandId - FileMru1);
+    const auto index = static_cast<qsizetype>(RecentFileIndexOf(commandId));
     // An entry that no longer opens leaves the list.
     if (index < recent.size() && !OpenSnapshot(recent[index])) RemoveRecentFile(recent[index]);
     return;
@@ -245,7 +272,7 @@ void CMainFrame::RunCommand(uint32_t commandId) {
 
 void CMainFrame::PlaceAndShow() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect screenArea = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+  const QRect screenArea = screen ? screen->geometry() : QRect(QPoint(), kUnknownScreenSize);
   const Rect placed = MainFramePlacement(screenArea.width(), screenArea.height());
   resize(kFrameWidth, kFrameHeight);
   move(screenArea.left() + placed.left, screenArea.top() + placed.top);

@@ -12,6 +12,7 @@
 #include "analyser/app/qt_view_host.h"
 #include "analyser/app/view_widget.h"
 #include "analyser/document/sylvarine_doc.h"
+#include "analyser/frame/status_bar.h"
 #include "analyser/view/sylvarine_view.h"
 #include "platform/sound_input.h"
 
@@ -90,6 +91,7 @@ class CMainFrame : public QMainWindow {
   QLabel* idlePrompt_ = nullptr;
   QList<QWidget*> permanentPanes_;
   int openMenus_ = 0;  // top-level menus shown
+  MenuPromptPane menuPrompt_;
   QLabel* datePane_ = nullptr;
   QLabel* timePane_ = nullptr;
   QBasicTimer statusClock_;

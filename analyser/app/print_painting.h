@@ -1,7 +1,7 @@
 #pragma once
-// One printed page: the view's paint on a printer, a PDF writer or an image,
-// kPrinterPageWidth x kPrinterPageHeight device units.
-#include "analyser/display/paint.h"
+// One printed page: the view's paint on a printer, a PDF writer or an image, over the
+// page's printed area.
+#include "analyser/frame/printed_page.h"
 
 class CSylvarineView;
 class QPaintDevice;

@@ -1,5 +1,6 @@
 #include "analyser/app/qt_view_host.h"
 
+#include "analyser/frame/document_files.h"
 #include "analyser/state/application_title.h"
 #include "shell_qt/conversions.h"
 #include "shell_qt/message_box.h"
@@ -29,7 +30,8 @@ QString EntryPath(std::string_view section, std::string_view key) {
 }
 }  // namespace
 
-QSettingsProfile::QSettingsProfile() : settings_(QStringLiteral("Kelvory"), QString::fromLatin1(kApplicationTitle)) {}
+QSettingsProfile::QSettingsProfile()
+    : settings_(QString::fromLatin1(kRegistryKeyName), QString::fromLatin1(kApplicationTitle)) {}
 
 QSettingsProfile::QSettingsProfile(const QString& fileName)
     : settings_(fileName, QSettings::IniFormat) {}

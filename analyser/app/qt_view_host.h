@@ -37,7 +37,7 @@ class QtMessageBox : public IMessageBox {
   QPointer<QWidget> owner_;
 };
 
-// The profile in QSettings: organisation "Kelvory", application "Sylvarine".
+// The profile in QSettings, under the registry key name and the application title.
 class QSettingsProfile : public IProfile {
  public:
   QSettingsProfile();

@@ -1,7 +1,6 @@
 #include "analyser/app/settings_commands.h"
 
 #include <QWidget>
-#include <set>
 #include <string>
 
 #include "analyser/app/preferences_dialog.h"
@@ -15,9 +14,9 @@
 
 namespace {
 
-// The machine the installer installs on; reading it creates nothing.
+// The machine the installer installs on, over the machine-wide layer a package
+// ships; reading it creates nothing.
 constexpr std::string_view kMachineDirectoryName = "corvane-machine";
-constexpr char kMachineFaultLead[] = "Problème de registre : ";
 
 class MachineHostPaths : public IHostPaths {
  public:
@@ -30,17 +29,14 @@ class MachineHostPaths : public IHostPaths {
   const HostMachine& machine_;
 };
 
-// A damaged or unreadable registry file is told once per run, with its cause.
-void TellMachineFault(const HostMachine& machine, IMessageBox& messages) {
-  static std::set<std::string> told;
-  const std::string fault = machine.MachineFault();
-  if (fault.empty() || !told.insert(fault).second) return;
-  messages.ShowMessage(kMachineFaultLead + fault, kApplicationTitle, MessageIcon::Warning,
-                       MessageButtons::Ok, true);
+MachineFaultNotice& FaultNotice() {
+  static MachineFaultNotice notice;  // once per run
+  return notice;
 }
 
 void LaunchPage(QWidget* parent, const char* page) {
-  HostMachine machine(HostMachine::DirectoryInDataHome(kMachineDirectoryName));
+  HostMachine machine(HostMachine::DirectoryInDataHome(kMachineDirectoryName),
+                      HostMachine::SystemLayersInDataDirs(kMachineDirectoryName));
   MachineHostPaths hostPaths(machine);
   XdgHtmlHandler desktop;
   QtMessageBox messages;
@@ -48,7 +44,7 @@ void LaunchPage(QWidget* parent, const char* page) {
   ProgramStarter starter;
   PageLauncher launcher(PageLauncherServices{machine, hostPaths, desktop, messages, starter}, page);
   launcher.LaunchPage();
-  TellMachineFault(machine, messages);
+  FaultNotice().Tell(machine, messages);
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 class QWidget;
 class CSylvarineView;
 
-// "&Préférences": edits the nine preferences; the view is repainted in every case.
+// Preferences: edits the nine preferences; the view is repainted in every case.
 void RunPreferencesDialog(QWidget* parent, CSylvarineView& view);
-// "Aide du programme" (help.htm) and "&Connexion ..." (connect.htm) in the browser.
+// The help page and the web page in the browser.
 void OpenHelpPage(QWidget* parent);
 void OpenWebPage(QWidget* parent);
-// "Réglage Carte &Son": the desktop's mixer; nothing is reported when none starts.
+// The sound mixer: the desktop's; nothing is reported when none starts.
 void StartSoundMixer();

@@ -98,3 +98,10 @@ void PageLauncher::Warn(std::string_view text) {
   services_.messages.ShowMessage(text, kApplicationTitle, MessageIcon::Warning, MessageButtons::Ok,
                                  true);
 }
+
+void MachineFaultNotice::Tell(const IMachine& machine, IMessageBox& messages) {
+  const std::string fault = machine.MachineFault();
+  if (fault.empty() || !told_.insert(fault).second) return;
+  messages.ShowMessage(kMachineFaultLead + fault, kApplicationTitle, MessageIcon::Warning,
+                       MessageButtons::Ok, true);
+}

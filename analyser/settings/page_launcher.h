@@ -3,6 +3,7 @@
 // registers for HTML files, else the desktop's default one, started with the
 // installation directory followed by the page as its one argument.
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,7 @@ constexpr char kWebPage[] = "connect.htm";
 constexpr char kNoBrowserMessage[] = "Impossible d'afficher l'aide.";
 constexpr char kNoInstallDirectoryMessage[] =
     "Une entrée du registre n'a pas été trouvée. Réinstallez le programme.";
+constexpr char kMachineFaultLead[] = "Problème de registre : ";
 // Registry strings are read with a limit of 299 bytes, terminating zero included.
 constexpr std::size_t kRegistryStringLimit = 299;
 
@@ -70,4 +72,13 @@ class PageLauncher {
   PageLauncherServices services_;
   std::string page_;
   std::string setupKey_;
+};
+
+// A damaged or unreadable registry file is told once per run, with its cause.
+class MachineFaultNotice {
+ public:
+  void Tell(const IMachine& machine, IMessageBox& messages);
+
+ private:
+  std::set<std::string> told_;
 };

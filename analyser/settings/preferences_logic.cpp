@@ -34,6 +34,23 @@ void PreferencesModel::ApplyDefaults() {
   ResynchroniseThickness();
 }
 
+PreferencesReply PreferencesModel::Click(int32_t controlId) {
+  namespace C = PreferencesControl;
+  if (const int32_t pixels = ThicknessOf(controlId); pixels != 0) {
+    ChooseThickness(pixels);
+    return PreferencesReply::Nothing;
+  }
+  if (ColourElementOf(controlId) >= 0) return PreferencesReply::ChooseColour;
+  switch (controlId) {
+    case C::Ok: return PreferencesReply::CloseOk;
+    case C::Cancel: return PreferencesReply::CloseCancel;
+    case C::Defaults: ApplyDefaults(); return PreferencesReply::CloseOk;
+    case C::Help: return PreferencesReply::OpenHelpPage;
+    case C::WebPage: return PreferencesReply::OpenWebPage;
+    default: return PreferencesReply::Nothing;
+  }
+}
+
 int PreferencesModel::ColourElementOf(int32_t controlId) {
   for (int i = 0; i < kColourCount; ++i)
     if (PreferencesControl::ColourButtons[i] == controlId) return i;

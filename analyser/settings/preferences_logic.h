@@ -19,6 +19,11 @@ constexpr int32_t ColourButtons[kColourCount] = {1003, 1004, 1018, 1019, 1020, 1
 
 constexpr int kThicknessChoices = 5;
 
+// What is left for the dialog to do after a click on one of its controls.
+enum class PreferencesReply {
+  Nothing, CloseOk, CloseCancel, ChooseColour, OpenHelpPage, OpenWebPage
+};
+
 class PreferencesModel {
  public:
   // The dialog opens on the view's current values.
@@ -34,6 +39,10 @@ class PreferencesModel {
   void ChooseThickness(int32_t pixels);
   // "Defaut": the default table, which the dialog then applies as OK does.
   void ApplyDefaults();
+
+  // A click on the control `controlId`: a thickness radio and "Defaut" change the values
+  // here; the rest is the dialog's to do (a "<>" button runs the colour chooser).
+  PreferencesReply Click(int32_t controlId);
 
   // Index of the colour element a "<>" button edits, or -1.
   static int ColourElementOf(int32_t controlId);

@@ -7,6 +7,9 @@ constexpr uint32_t FileNew = 0xE100, FileOpen = 0xE101, FileSave = 0xE103, FileS
 constexpr uint32_t FilePrintSetup = 0xE106, FilePrint = 0xE107, FilePrintPreview = 0xE109;
 constexpr uint32_t FileMru1 = 0xE110, AppExit = 0xE141, AppAbout = 0xE140;
 constexpr uint32_t ViewToolbar = 0xE800, ViewStatusBar = 0xE801;
+// The framework's edit and pane commands: keys reach them, nothing handles them.
+constexpr uint32_t EditCopy = 0xE122, EditCut = 0xE123, EditPaste = 0xE125, EditUndo = 0xE12B;
+constexpr uint32_t NextPane = 0xE150, PreviousPane = 0xE151;
 
 constexpr uint32_t Start = 32771, Stop = 32772;
 constexpr uint32_t StereoOffset = 32773, StereoOverlay = 32774, Sum = 32775, Difference = 32776,

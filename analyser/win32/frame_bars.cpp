@@ -4,28 +4,28 @@
 #include <cwchar>
 #include <iterator>
 
+#include "analyser/frame/prompt_strings.h"
+#include "analyser/frame/status_bar.h"
+#include "analyser/frame/toolbar_table.h"
 #include "analyser/state/command_ids.h"
-#include "analyser/view/menu_table.h"
 #include "platform/windows/wide_text.h"
 
 namespace {
 
-constexpr int kImageWidth = 19, kImageHeight = 22;
+constexpr int kImageWidth = kToolbarButtonImageWidth, kImageHeight = kToolbarButtonImageHeight;
 // What the toolbar images were drawn on: their transparent colour.
 constexpr COLORREF kImageBackground = RGB(0xC0, 0xC0, 0xC0);
-constexpr int kPaneCount = static_cast<int>(std::size(kStatusPanes));
+constexpr int kPaneCount = kTimePaneIndex + 1;  // the time pane is the last
 constexpr int kPanePadding = 8;  // the pane's borders and a little air round its text
 constexpr UINT_PTR kStatusSubclass = 1;
-// Pane 0 alone, over the whole bar, while a menu is open.
-constexpr WPARAM kSimplePane = 255;
 
 std::wstring IconResourceName(const char* iconName) { return Utf8ToWide(iconName); }
 
-bool LockOn(StatusPaneKind kind) {
+bool LockOn(PaneKind kind) {
   switch (kind) {
-    case StatusPaneKind::CapsLock: return (GetKeyState(VK_CAPITAL) & 1) != 0;
-    case StatusPaneKind::NumLock: return (GetKeyState(VK_NUMLOCK) & 1) != 0;
-    case StatusPaneKind::ScrollLock: return (GetKeyState(VK_SCROLL) & 1) != 0;
+    case PaneKind::CapsLock: return (GetKeyState(VK_CAPITAL) & 1) != 0;
+    case PaneKind::NumLock: return (GetKeyState(VK_NUMLOCK) & 1) != 0;
+    case PaneKind::ScrollLock: return (GetKeyState(VK_SCROLL) & 1) != 0;
     default: return false;
   }
 }
@@ -155,13 +155,19 @@ void FrameBars::SetPaneWidths() {
   int right = client.right - GetSystemMetrics(SM_CXVSCROLL);  // the size grip
   for (int pane = kPaneCount - 1; pane > 0; --pane) {
     edges[pane] = right;
-    const StatusPane& spec = kStatusPanes[pane];
+    const StatusPane& spec = StatusPanes()[static_cast<std::size_t>(pane)];
     // A lock pane keeps the width of its text; a clock pane takes its current text's.
-    const bool clock = spec.kind == StatusPaneKind::Date || spec.kind == StatusPaneKind::Time;
+    const bool clock = spec.kind == PaneKind::Date || spec.kind == PaneKind::Time;
     right -= TextWidth(clock ? paneTexts_[pane] : Utf8ToWide(spec.text)) + kPanePadding;
   }
   edges[0] = right;
   edges[kPaneCount - 1] = -1;
+  if (spreadPane_) {
+    // Pane 0 as wide as any bar: the other panes lie beyond the bar's end, unseen.
+    const int shift = kWidePaneWidth - edges[0];
+    for (int pane = 0; pane < kPaneCount - 1; ++pane) edges[pane] += shift;
+    edges[kPaneCount - 1] = edges[kPaneCount - 2] + 1;
+  }
   SendMessageW(status_, SB_SETPARTS, kPaneCount, reinterpret_cast<LPARAM>(edges));
   for (int pane = 0; pane < kPaneCount; ++pane)
     SendMessageW(status_, SB_SETTEXTW, static_cast<WPARAM>(pane),
@@ -171,9 +177,9 @@ void FrameBars::SetPaneWidths() {
 void FrameBars::RefreshClock() {
   bool changed = false;
   for (int pane = 0; pane < kPaneCount; ++pane) {
-    const StatusPane& spec = kStatusPanes[pane];
-    if (spec.format == nullptr) continue;
-    std::wstring text = ClockText(spec.format);
+    const StatusPane& spec = StatusPanes()[static_cast<std::size_t>(pane)];
+    if (spec.timeFormat == nullptr) continue;
+    std::wstring text = ClockText(spec.timeFormat);
     changed = changed || text.size() != paneTexts_[pane].size();
     paneTexts_[pane] = std::move(text);
   }
@@ -182,7 +188,7 @@ void FrameBars::RefreshClock() {
     return;
   }
   for (int pane = 0; pane < kPaneCount; ++pane)
-    if (kStatusPanes[pane].format != nullptr)
+    if (StatusPanes()[static_cast<std::size_t>(pane)].timeFormat != nullptr)
       SendMessageW(status_, SB_SETTEXTW, static_cast<WPARAM>(pane),
                    reinterpret_cast<LPARAM>(paneTexts_[pane].c_str()));
 }
@@ -190,8 +196,8 @@ void FrameBars::RefreshClock() {
 void FrameBars::RefreshLockPanes() {
   if (status_ == nullptr) return;
   for (int pane = 1; pane < kPaneCount; ++pane) {
-    const StatusPane& spec = kStatusPanes[pane];
-    if (spec.format != nullptr) continue;
+    const StatusPane& spec = StatusPanes()[static_cast<std::size_t>(pane)];
+    if (spec.timeFormat != nullptr) continue;
     // An indicator shows its text only while its key is locked.
     std::wstring text = LockOn(spec.kind) ? Utf8ToWide(spec.text) : std::wstring();
     if (text == paneTexts_[pane]) continue;
@@ -227,26 +233,38 @@ void FrameBars::SetPressed(uint32_t commandId, bool pressed) {
   SendMessageW(toolbar_, TB_CHECKBUTTON, commandId, MAKELPARAM(pressed ? TRUE : FALSE, 0));
 }
 
-void FrameBars::ShowPrompt(uint32_t commandId) {
-  const std::wstring prompt = Utf8ToWide(StatusPrompt(commandId));
-  SendMessageW(status_, SB_SETTEXTW, kSimplePane | SBT_NOBORDERS,
-               reinterpret_cast<LPARAM>(prompt.c_str()));
+void FrameBars::ShowInPaneZero(const std::wstring& text) {
+  SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void FrameBars::MenuSelect(WPARAM wParam, LPARAM lParam) {
   if (status_ == nullptr) return;
   const UINT flags = HIWORD(wParam);
   const UINT item = LOWORD(wParam);
-  if (flags == 0xFFFF && lParam == 0) {  // the menu closes
-    if (menuPromptShown_) SendMessageW(status_, SB_SIMPLE, FALSE, 0);
-    menuPromptShown_ = false;
-    return;
+  const bool closing = flags == 0xFFFF && lParam == 0;
+  if (prompts_.OnMenuSelect(closing)) {
+    spreadPane_ = false;  // pane 0 gets its place back, the date and time show again
+    SetPaneWidths();
   }
-  if (!menuPromptShown_) SendMessageW(status_, SB_SIMPLE, TRUE, 0);
-  menuPromptShown_ = true;
-  // A highlighted submenu or separator has no prompt: the bar stays empty meanwhile.
+  // A highlighted submenu or separator has no prompt.
   const bool command = (flags & (MF_POPUP | MF_SEPARATOR)) == 0;
-  ShowPrompt(command ? item : 0);
+  ShowInPaneZero(closing ? paneTexts_[0] : Utf8ToWide(StatusPrompt(command ? item : 0)));
+}
+
+void FrameBars::MenuPopup() {
+  if (status_ == nullptr) return;
+  RECT pane{};
+  SendMessageW(status_, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&pane));
+  const PaneLayout now{0, PaneStyle::Stretch, static_cast<int32_t>(pane.right - pane.left)};
+  if (!prompts_.OnInitMenuPopup(now)) return;
+  spreadPane_ = true;
+  const std::wstring shown = [&] {
+    wchar_t text[512] = L"";
+    SendMessageW(status_, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text);
+  }();
+  SetPaneWidths();
+  ShowInPaneZero(shown);
 }
 
 bool FrameBars::Notify(const NMHDR& header, LRESULT& result) {
@@ -261,9 +279,8 @@ bool FrameBars::Notify(const NMHDR& header, LRESULT& result) {
     // Fly-by: the hovered button's prompt in pane 0, the idle prompt again after.
     const auto& hot = reinterpret_cast<const NMTBHOTITEM&>(header);
     const bool leaving = (hot.dwFlags & HICF_LEAVING) != 0;
-    const std::wstring text = leaving ? paneTexts_[0]
-                                      : Utf8ToWide(StatusPrompt(static_cast<uint32_t>(hot.idNew)));
-    SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    ShowInPaneZero(leaving ? paneTexts_[0]
+                           : Utf8ToWide(StatusPrompt(static_cast<uint32_t>(hot.idNew))));
     result = 0;
     return true;
   }

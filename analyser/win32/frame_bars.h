@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "analyser/frame/status_bar.h"
+
 class FrameBars {
  public:
   FrameBars() = default;
@@ -26,9 +28,10 @@ class FrameBars {
 
   // A button shows pressed while its command's check rule holds.
   void SetPressed(uint32_t commandId, bool pressed);
-  // WM_MENUSELECT: the highlighted item's prompt over the whole bar; the panes come back
-  // when the menu closes.
+  // WM_MENUSELECT and WM_INITMENUPOPUP: the highlighted item's prompt in pane 0, which
+  // spreads over the whole bar while menus are open; the panes come back when they close.
   void MenuSelect(WPARAM wParam, LPARAM lParam);
+  void MenuPopup();
   // Tooltips and fly-by prompts; true when the notification was the bars'.
   bool Notify(const NMHDR& header, LRESULT& result);
   // The lock-key panes follow the keyboard.
@@ -41,14 +44,15 @@ class FrameBars {
   bool CreateStatusBar(HWND frame, HINSTANCE instance);
   void RefreshClock();
   void SetPaneWidths();
-  void ShowPrompt(uint32_t commandId);
+  void ShowInPaneZero(const std::wstring& text);
   int TextWidth(const std::wstring& text) const;
 
   HWND rebar_ = nullptr;
   HWND toolbar_ = nullptr;
   HWND status_ = nullptr;
   HIMAGELIST images_ = nullptr;
-  std::wstring paneTexts_[6];
+  std::wstring paneTexts_[kTimePaneIndex + 1];
   std::wstring tooltip_;  // lives while the tooltip shows it
-  bool menuPromptShown_ = false;
+  MenuPromptPane prompts_;
+  bool spreadPane_ = false;
 };

@@ -5,10 +5,9 @@
 
 #include <vector>
 
-#include "analyser/document/snapshot_file_type.h"
+#include "analyser/frame/document_files.h"
+#include "analyser/frame/recent_files.h"
 #include "analyser/state/application_title.h"
-#include "analyser/state/command_ids.h"
-#include "analyser/view/menu_table.h"
 #include "analyser/win32/main_frame.h"
 #include "analyser/win32/menu_building.h"
 #include "analyser/win32/snapshot_file.h"
@@ -20,7 +19,7 @@ namespace {
 std::wstring DialogFilter() {
   std::wstring filter = Utf8ToWide(kSnapshotFilter);
   filter += L'\0';
-  filter += Utf8ToWide(kSnapshotPattern);
+  filter += L"*" + Utf8ToWide(kSnapshotExtension);
   filter += L'\0';
   return filter;
 }
@@ -84,8 +83,7 @@ void CMainFrame::SaveDocumentAs() {
   const std::wstring filter = DialogFilter();
   const std::wstring extension = Utf8ToWide(kSnapshotExtension).substr(1);
   wchar_t file[MAX_PATH * 4] = L"";
-  const std::wstring proposed =
-      documentPath_.empty() ? Utf8ToWide(kUntitledDocument) + L"." + extension : documentPath_;
+  const std::wstring proposed = documentPath_.empty() ? Utf8ToWide(UntitledFileName()) : documentPath_;
   proposed.copy(file, std::min(proposed.size(), std::size(file) - 1));
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -112,7 +110,7 @@ bool CMainFrame::SaveTo(const std::wstring& path) {
 
 void CMainFrame::OpenRecentFile(uint32_t commandId) {
   const std::vector<std::wstring> files = recentFiles_.Load();
-  const std::size_t index = commandId - CommandId::FileMru1;
+  const auto index = static_cast<std::size_t>(RecentFileIndexOf(commandId));
   if (index >= files.size()) return;
   const std::wstring path = files[index];
   // An entry that no longer opens leaves the list.
@@ -120,12 +118,9 @@ void CMainFrame::OpenRecentFile(uint32_t commandId) {
 }
 
 void CMainFrame::RebuildRecentFileItems(HMENU fileMenu) {
-  const std::vector<std::wstring> files = recentFiles_.Load();
   std::vector<std::wstring> names;
-  std::vector<const wchar_t*> pointers;
-  for (const std::wstring& file : files) names.push_back(FileNameOf(file));
-  for (const std::wstring& name : names) pointers.push_back(name.c_str());
-  SetRecentFileItems(fileMenu, pointers.data(), static_cast<int>(pointers.size()));
+  for (const std::wstring& file : recentFiles_.Load()) names.push_back(FileNameOf(file));
+  SetRecentFileItems(fileMenu, names);
 }
 
 void CMainFrame::DropFiles(HDROP drop) {
@@ -140,9 +135,6 @@ void CMainFrame::DropFiles(HDROP drop) {
 }
 
 void CMainFrame::UpdateTitle() {
-  const std::wstring name =
-      documentPath_.empty() ? Utf8ToWide(kUntitledDocument) : FileNameOf(documentPath_);
-  const std::wstring title =
-      name + Utf8ToWide(kTitleSeparator) + Utf8ToWide(kApplicationTitle);
-  SetWindowTextW(window_, title.c_str());
+  const std::string name = documentPath_.empty() ? std::string() : WideToUtf8(FileNameOf(documentPath_));
+  SetWindowTextW(window_, Utf8ToWide(FrameTitle(name)).c_str());
 }

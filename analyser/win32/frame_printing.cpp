@@ -4,7 +4,7 @@
 
 #include "analyser/display/paint.h"
 #include "analyser/state/application_title.h"
-#include "analyser/view/printed_page.h"
+#include "analyser/frame/printed_page.h"
 #include "analyser/win32/main_frame.h"
 #include "analyser/win32/print_preview.h"
 #include "analyser/win32/support/gdi_surface.h"
@@ -24,7 +24,7 @@ void EnsurePrinterChosen(PrintSetupState& setup, HWND owner) {
   setup.devMode = dialog.hDevMode;
   setup.devNames = dialog.hDevNames;
   if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(setup.devMode))) {
-    if (kPrintInLandscape) {
+    if (kPrintedLandscape) {
       mode->dmOrientation = DMORIENT_LANDSCAPE;
       mode->dmFields |= DM_ORIENTATION;
     }
@@ -73,8 +73,8 @@ PaperGeometry PaperOf(HDC printer) {
 
 void DrawPrintedPage(CSylvarineView& view, HDC dc, int dotsPerInchX, int dotsPerInchY) {
   GdiObjects objects;  // the printer's own fonts and pens, gone with the page
-  GdiSurface surface(dc, objects, RECT{0, 0, kPrinterPageWidth, kPrinterPageHeight},
-                     DeviceScale{dotsPerInchX, dotsPerInchY, kPrinterUnitsPerInch});
+  GdiSurface surface(dc, objects, RECT{kPrintedArea.left, kPrintedArea.top, kPrintedArea.right, kPrintedArea.bottom},
+                     DeviceScale{dotsPerInchX, dotsPerInchY, kPrinterDotsPerInch});
   view.OnDraw(surface);
 }
 
@@ -117,7 +117,7 @@ void CMainFrame::Print() {
     view_->OnEndPrinting();
     DeleteDC(dialog.hDC);
     if (!printed)
-      messages_.ShowMessage(PrintFailedMessage(WideToUtf8(PrinterName(printSetup_))),
+      messages_.ShowMessage(PrintFailureMessage(WideToUtf8(PrinterName(printSetup_))),
                             kApplicationTitle, MessageIcon::Warning, MessageButtons::Ok, true);
   } else {
     view_->OnEndPrinting();
@@ -144,7 +144,7 @@ bool CMainFrame::PrintWithoutDialog(const std::wstring& printer) {
   view_->OnEndPrinting();
   if (!printed) {
     const std::wstring where = printer.empty() ? PrinterName(printSetup_) : printer;
-    messages_.ShowMessage(PrintFailedMessage(WideToUtf8(where)), kApplicationTitle,
+    messages_.ShowMessage(PrintFailureMessage(WideToUtf8(where)), kApplicationTitle,
                           MessageIcon::Warning, MessageButtons::Ok, false);
   }
   return printed;
@@ -179,5 +179,3 @@ void CMainFrame::PrintSetup() {
     printSetup_.devNames = dialog.hDevNames;
   }
 }
-
-void CMainFrame::ShowAbout() {}

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "analyser/document/sylvarine_doc.h"
-#include "analyser/state/application_title.h"
+#include "analyser/frame/document_files.h"
 #include "analyser/win32/main_frame.h"
 #include "analyser/win32/shell_registration.h"
 #include "platform/windows/registry_profile.h"
@@ -49,7 +49,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand) {
   InitCommonControlsEx(&controls);
   RegisterSnapshotFileType();
 
-  RegistryProfile profile(kCompanyKey, kApplicationTitle);
+  RegistryProfile profile(kRegistryKeyName, kApplicationTitle);
   CSylvarineDoc document;
   document.OnNewDocument();
   WaveSoundInput sound;

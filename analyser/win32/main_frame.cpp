@@ -2,10 +2,11 @@
 
 #include <shellapi.h>
 
+#include "analyser/frame/recent_files.h"
 #include "analyser/state/application_title.h"
 #include "analyser/state/command_ids.h"
-#include "analyser/view/frame_placement.h"
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/frame_placement.h"
+#include "analyser/frame/toolbar_table.h"
 #include "analyser/win32/menu_building.h"
 #include "analyser/win32/settings_commands.h"
 #include "platform/windows/wide_text.h"
@@ -124,6 +125,7 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITMENUPOPUP:
       if (reinterpret_cast<HMENU>(wParam) == fileMenu_) RebuildRecentFileItems(fileMenu_);
       UpdateMenuChecks(reinterpret_cast<HMENU>(wParam));
+      bars_.MenuPopup();
       return 0;
     case WM_MENUSELECT:
       bars_.MenuSelect(wParam, lParam);
@@ -194,7 +196,7 @@ void CMainFrame::ToggleBar(HWND bar) {
 
 void CMainFrame::RunCommand(uint32_t commandId) {
   using namespace CommandId;
-  if (commandId >= FileMru1 && commandId < FileMru1 + kRecentFileCount) {
+  if (IsRecentFileCommand(commandId)) {
     OpenRecentFile(commandId);
     return;
   }
@@ -207,12 +209,12 @@ void CMainFrame::RunCommand(uint32_t commandId) {
     case FilePrintPreview: PrintPreview(); break;
     case FilePrintSetup: PrintSetup(); break;
     case AppExit: PostMessageW(window_, WM_CLOSE, 0, 0); break;
-    case AppAbout: ShowAbout(); break;
+    case AppAbout: ShowAboutBox(window_, instance_); break;
     case ViewToolbar: ToggleBar(bars_.ToolbarBand()); break;
     case ViewStatusBar: ToggleBar(bars_.StatusBar()); break;
     case Help: OpenHelpPage(window_, messages_); break;
     case WebPage: OpenWebPage(window_, messages_); break;
-    case Preferences: RunPreferencesDialog(window_, instance_, *view_, messages_); break;
+    case Preferences: RunPreferencesDialog(window_, instance_, *view_); break;
     case SoundMixer: StartSoundMixer(); break;
     default: view_->OnCommand(commandId); break;
   }

@@ -63,12 +63,11 @@ class CMainFrame {
   void UpdateTitle();
   void RebuildRecentFileItems(HMENU fileMenu);
 
-  // Printing and about (frame_printing.cpp).
+  // Printing (frame_printing.cpp).
   void Print();
   void PrintPreview();
   void PrintSetup();
   bool PrintPage(HDC printer);
-  void ShowAbout();
 
   HINSTANCE instance_;
   CSylvarineDoc& document_;

@@ -1,21 +1,18 @@
 #include "analyser/win32/menu_building.h"
 
-#include <cstring>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "analyser/state/command_ids.h"
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/accelerators.h"
+#include "analyser/frame/menu_table.h"
+#include "analyser/frame/recent_files.h"
 #include "platform/windows/wide_text.h"
 
 namespace {
 
 constexpr int kMostDepth = 8;
-
-bool IsRecentFileId(UINT id) {
-  return id >= CommandId::FileMru1 && id < CommandId::FileMru1 + kRecentFileCount;
-}
 
 // "Ctrl+N", "Shift+F6", "F1": modifiers, then one key.
 bool ParseKeys(std::string_view keys, ACCEL& accel) {
@@ -74,7 +71,9 @@ HMENU BuildMenuBar(HMENU& fileMenu) {
                     Utf8ToWide(kNoRecentFileText).c_str());
         break;
       case MenuItemKind::Command:
-        AppendMenuW(parent, MF_STRING, item.commandId, text.c_str());
+        // The marks of the menu resource, until the check rules take over.
+        AppendMenuW(parent, MF_STRING | (item.checkedAtStart ? MF_CHECKED : MF_UNCHECKED),
+                    item.commandId, text.c_str());
         break;
     }
   }
@@ -83,38 +82,36 @@ HMENU BuildMenuBar(HMENU& fileMenu) {
 
 HACCEL BuildAccelerators() {
   std::vector<ACCEL> table;
-  for (const Accelerator& accelerator : Accelerators()) {
-    ACCEL accel{};
-    if (!ParseKeys(accelerator.keys, accel)) continue;
-    accel.cmd = static_cast<WORD>(accelerator.commandId);
-    table.push_back(accel);
+  // The framework's edit and pane keys too: no handler answers them.
+  for (const auto& keys : {Accelerators(), UnhandledAccelerators()}) {
+    for (const Accelerator& accelerator : keys) {
+      ACCEL accel{};
+      if (!ParseKeys(accelerator.keys, accel)) continue;
+      accel.cmd = static_cast<WORD>(accelerator.commandId);
+      table.push_back(accel);
+    }
   }
   if (table.empty()) return nullptr;
   return CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
 }
 
-void SetRecentFileItems(HMENU fileMenu, const wchar_t* const* names, int count) {
+void SetRecentFileItems(HMENU fileMenu, const std::vector<std::wstring>& names) {
   if (fileMenu == nullptr) return;
   int position = -1;
   for (int i = GetMenuItemCount(fileMenu) - 1; i >= 0; --i) {
-    if (!IsRecentFileId(GetMenuItemID(fileMenu, i))) continue;
+    if (!IsRecentFileCommand(GetMenuItemID(fileMenu, i))) continue;
     DeleteMenu(fileMenu, static_cast<UINT>(i), MF_BYPOSITION);
     position = i;
   }
   if (position < 0) return;
-  if (count == 0) {
+  if (names.empty()) {
     InsertMenuW(fileMenu, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING | MF_GRAYED,
-                CommandId::FileMru1, Utf8ToWide(kNoRecentFileText).c_str());
+                RecentFileCommandOf(0), Utf8ToWide(kNoRecentFileText).c_str());
     return;
   }
-  for (int i = 0; i < count && i < kRecentFileCount; ++i) {
-    // A "&" of the name is shown, not taken for the mnemonic.
-    std::wstring text = L"&" + std::to_wstring(i + 1) + L" ";
-    for (const wchar_t* c = names[i]; *c != L'\0'; ++c) {
-      if (*c == L'&') text += L'&';
-      text += *c;
-    }
+  for (int i = 0; i < static_cast<int>(names.size()) && i < kRecentFileCount; ++i) {
+    const std::string text = RecentFileMenuText(i, WideToUtf8(names[static_cast<std::size_t>(i)]));
     InsertMenuW(fileMenu, static_cast<UINT>(position + i), MF_BYPOSITION | MF_STRING,
-                CommandId::FileMru1 + static_cast<UINT>(i), text.c_str());
+                RecentFileCommandOf(i), Utf8ToWide(text).c_str());
   }
 }

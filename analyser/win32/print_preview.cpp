@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "analyser/view/printed_page.h"
+#include "analyser/frame/print_preview.h"
 #include "platform/windows/wide_text.h"
 
 namespace {

@@ -2,26 +2,30 @@
 
 #include <windows.h>
 
-#include <algorithm>
 
-#include "analyser/state/application_title.h"
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/document_files.h"
+#include "analyser/frame/recent_files.h"
 #include "platform/windows/wide_text.h"
 
 namespace {
 
 std::wstring SectionKey() {
-  return Utf8ToWide(std::string("Software\\") + kCompanyKey + "\\" + kApplicationTitle + "\\" +
-                         kRecentFileSection);
+  return Utf8ToWide(std::string("Software\\") + kRegistryKeyName + "\\" + kApplicationTitle + "\\" +
+                    kRecentFileSection);
 }
 
-std::wstring EntryName(int index) {
-  return Utf8ToWide(kRecentFileEntryPrefix) + std::to_wstring(index + 1);
+std::wstring EntryName(int index) { return Utf8ToWide(RecentFileEntryName(index)); }
+
+std::vector<std::string> Utf8List(const std::vector<std::wstring>& files) {
+  std::vector<std::string> list;
+  for (const std::wstring& file : files) list.push_back(WideToUtf8(file));
+  return list;
 }
 
-bool SameFile(const std::wstring& a, const std::wstring& b) {
-  return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
-                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+std::vector<std::wstring> WideList(const std::vector<std::string>& files) {
+  std::vector<std::wstring> list;
+  for (const std::string& file : files) list.push_back(Utf8ToWide(file));
+  return list;
 }
 
 }  // namespace
@@ -45,16 +49,11 @@ std::vector<std::wstring> RecentFiles::Load() const {
 }
 
 void RecentFiles::Add(const std::wstring& path) {
-  std::vector<std::wstring> files = Load();
-  std::erase_if(files, [&](const std::wstring& file) { return SameFile(file, path); });
-  files.insert(files.begin(), path);
-  Store(files);
+  Store(WideList(WithRecentFile(Utf8List(Load()), WideToUtf8(path))));
 }
 
 void RecentFiles::Remove(const std::wstring& path) {
-  std::vector<std::wstring> files = Load();
-  std::erase_if(files, [&](const std::wstring& file) { return SameFile(file, path); });
-  Store(files);
+  Store(WideList(WithoutRecentFile(Utf8List(Load()), WideToUtf8(path))));
 }
 
 void RecentFiles::Store(const std::vector<std::wstring>& files) const {

@@ -7,7 +7,7 @@
 class RecentFiles {
  public:
   std::vector<std::wstring> Load() const;
-  // `path` goes first; an entry for the same file (in any letter case) leaves its place.
+  // `path` goes first, by the core's rules.
   void Add(const std::wstring& path);
   void Remove(const std::wstring& path);
 

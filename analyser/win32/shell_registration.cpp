@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "analyser/document/snapshot_file_type.h"
+#include "analyser/frame/document_files.h"
 #include "platform/windows/wide_text.h"
 
 namespace {
@@ -37,7 +37,7 @@ std::wstring ProgramPath() {
 }  // namespace
 
 void RegisterSnapshotFileType() {
-  const std::wstring type = Utf8ToWide(kSnapshotTypeName);
+  const std::wstring type = Utf8ToWide(kSnapshotFileType);
   const std::wstring program = L"\"" + ProgramPath() + L"\"";
   const std::pair<std::wstring, std::wstring> entries[] = {
       {Utf8ToWide(kSnapshotExtension), type},

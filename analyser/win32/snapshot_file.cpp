@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "analyser/document/snapshot_messages.h"
+#include "analyser/document/snapshot_file_messages.h"
 #include "platform/windows/wide_text.h"
 
 namespace {
@@ -27,21 +27,21 @@ class Handle {
   HANDLE handle_;
 };
 
-SnapshotFileFault FaultOf(DWORD error, SnapshotFileFault otherwise) {
+FileFault FaultOf(DWORD error, FileFault otherwise) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_INVALID_NAME:
     case ERROR_BAD_NETPATH:
-      return SnapshotFileFault::Missing;
+      return FileFault::Missing;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
     case ERROR_WRITE_PROTECT:
-      return SnapshotFileFault::Denied;
+      return FileFault::Denied;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-      return SnapshotFileFault::DiskFull;
+      return FileFault::DiskFull;
     default:
       return otherwise;
   }
@@ -62,32 +62,32 @@ std::wstring FolderOf(const std::wstring& path) {
 
 bool ReadSnapshotFile(const std::wstring& path, CSylvarineDoc& document, std::string& error) {
   const std::string shown = WideToUtf8(path);
-  auto fail = [&](SnapshotFileStep step, SnapshotFileFault fault) {
-    error = SnapshotFaultMessage(step, shown, fault);
+  auto fail = [&](auto message, FileFault fault) {
+    error = message(shown, fault);
     return false;
   };
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-    return fail(SnapshotFileStep::Open, SnapshotFileFault::Directory);
+    return fail(OpenFailureMessage, FileFault::Directory);
   Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid())
-    return fail(SnapshotFileStep::Open, FaultOf(GetLastError(), SnapshotFileFault::ReadFailed));
+    return fail(OpenFailureMessage, FaultOf(GetLastError(), FileFault::ReadError));
   // A pipe, a console or a port could wait for ever: only a file on a disk is read.
   if (GetFileType(file.Get()) != FILE_TYPE_DISK)
-    return fail(SnapshotFileStep::Open, SnapshotFileFault::NotRegular);
+    return fail(OpenFailureMessage, FileFault::NotRegular);
   std::vector<uint8_t> bytes(kSnapshotBytes);
   std::size_t got = 0;
   while (got < bytes.size()) {
     DWORD read = 0;
     if (!::ReadFile(file.Get(), bytes.data() + got, static_cast<DWORD>(bytes.size() - got), &read,
                     nullptr))
-      return fail(SnapshotFileStep::Read, FaultOf(GetLastError(), SnapshotFileFault::ReadFailed));
+      return fail(ReadFailureMessage, FaultOf(GetLastError(), FileFault::ReadError));
     if (read == 0) break;
     got += read;
   }
   if (document.LoadSnapshot(bytes.data(), got) != SnapshotLoadResult::Loaded) {
-    error = SnapshotTooShortMessage(shown, got);
+    error = TooShortMessage(shown, got);
     return false;
   }
   return true;
@@ -96,23 +96,23 @@ bool ReadSnapshotFile(const std::wstring& path, CSylvarineDoc& document, std::st
 bool WriteSnapshotFile(const std::wstring& path, const CSylvarineDoc& document, std::string& error) {
   const std::string shown = WideToUtf8(path);
   const std::wstring folder = FolderOf(path);
-  auto fail = [&](SnapshotFileFault fault) {
-    error = SnapshotFaultMessage(SnapshotFileStep::Write, shown, fault, WideToUtf8(folder));
+  auto fail = [&](FileFault fault) {
+    error = SaveFailureMessage(shown, fault, WideToUtf8(folder));
     return false;
   };
   const DWORD folderAttributes = GetFileAttributesW(folder.c_str());
   if (folderAttributes == INVALID_FILE_ATTRIBUTES ||
       (folderAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-    return fail(SnapshotFileFault::FolderMissing);
+    return fail(FileFault::FolderMissing);
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-    return fail(SnapshotFileFault::Directory);
+    return fail(FileFault::Directory);
 
   // Written beside the file under another name, then put in its place: until then the
   // old file stays whole, and a failed write never leaves half a snapshot.
   wchar_t temporary[MAX_PATH];
   if (GetTempFileNameW(folder.c_str(), L"osc", 0, temporary) == 0)
-    return fail(FaultOf(GetLastError(), SnapshotFileFault::WriteFailed));
+    return fail(FaultOf(GetLastError(), FileFault::WriteError));
   std::vector<uint8_t> bytes(kSnapshotBytes);
   document.StoreSnapshot(bytes.data());
   DWORD failure = ERROR_SUCCESS;
@@ -130,5 +130,5 @@ bool WriteSnapshotFile(const std::wstring& path, const CSylvarineDoc& document, 
     failure = GetLastError();
   if (failure == ERROR_SUCCESS) return true;
   DeleteFileW(temporary);
-  return fail(FaultOf(failure, SnapshotFileFault::WriteFailed));
+  return fail(FaultOf(failure, FileFault::WriteError));
 }

@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "analyser/display/scales.h"
-#include "analyser/view/frame_placement.h"
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/frame_placement.h"
+#include "analyser/frame/accelerators.h"
+#include "analyser/frame/menu_table.h"
+#include "analyser/frame/prompt_strings.h"
+#include "analyser/frame/toolbar_table.h"
 #include "tests/analyser/capture_fixture.h"
 #include "tests/support/golden_file.h"
 

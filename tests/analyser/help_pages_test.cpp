@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "analyser/display/panel_layout.h"
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/menu_table.h"
 
 namespace {
 

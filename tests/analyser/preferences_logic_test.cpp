@@ -72,6 +72,21 @@ TEST(PreferencesModel, ControlIdentifiersMapToTheirElementsAndThicknesses) {
   EXPECT_EQ(PreferencesModel::ThicknessOf(1007), 0);
 }
 
+TEST(PreferencesModel, AClickChangesTheValuesOrTellsTheDialogWhatIsLeftToDo) {
+  using R = PreferencesReply;
+  auto state = StateWithOwnColours(2);
+  PreferencesModel model(*state);
+  EXPECT_EQ(model.Click(1011), R::Nothing);
+  EXPECT_EQ(model.ThicknessChecks(), Checked(4));
+  EXPECT_EQ(model.Click(1018), R::ChooseColour);
+  for (const auto& [id, reply] : {std::pair{1, R::CloseOk}, {2, R::CloseCancel},
+                                  {1026, R::OpenHelpPage}, {1025, R::OpenWebPage}, {1005, R::Nothing}})
+    EXPECT_EQ(model.Click(id), reply) << id;
+  EXPECT_EQ(model.Values().traceThickness, 4);
+  EXPECT_EQ(model.Click(1027), R::CloseOk);  // Defaut: the table, then closed as OK
+  EXPECT_EQ(model.Values().traceThickness, 2);
+}
+
 TEST(PreferencesModel, AChosenColourLosesAnyAlphaByte) {
   auto state = StateWithOwnColours(2);
   PreferencesModel model(*state);

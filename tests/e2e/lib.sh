@@ -305,10 +305,15 @@ wait_for_window() {
   echo "$id"
 }
 
-# Clicks the centre of a control given in the dialog's own units (its template is
-# 285 x 178 units for "Préférences"): click_dialog_units WINDOW UNITS_W UNITS_H X Y W H
-click_dialog_units() {
-  local window=$1 units_w=$2 units_h=$3 x=$4 y=$5 w=$6 h=$7
+# Clicks the centre of a control of a dialog, placed as its template in the recorded frame
+# listing says (dialog units): click_control WINDOW DIALOG_ID CONTROL_ID
+click_control() {
+  local window=$1 dialog=$2 control=$3 units_w units_h x y w h
+  read -r units_w units_h x y w h < <(awk -v dialog="$dialog" -v control="$control" '
+    $1 == "dialog" { inside = $2 == dialog; if (inside) { width = $3; height = $4 } next }
+    inside && $2 == control { print width, height, $3, $4, $5, $6; exit }' \
+    "$SYLVARINE_TEST_DATA/frame_windows.txt")
+  [[ -n $h ]] || fail "no control $control in dialog $dialog"
   local X Y WIDTH HEIGHT SCREEN
   eval "$(xdotool getwindowgeometry --shell "$window")"
   xdotool mousemove $((X + (2 * x + w) * WIDTH / (2 * units_w))) \

@@ -27,9 +27,9 @@ screenshot red.png
 (($(trace_pixels red.png '#FF0000') > 200)) || fail "the upper trace is not red at first"
 (($(trace_pixels red.png '#FF00FF') == 0)) || fail "magenta before any choice"
 
-# "Trace du haut" <> is at 159, 101 (15 x 11) in the dialog's units.
+# The "<>" of "Trace du haut" (1019) in "Préférences" (150).
 open_preferences
-click_dialog_units "$PREFS" 285 178 159 101 15 11
+click_control "$PREFS" 150 1019
 choose_colour '#ff00ff'
 # Chosen but not yet confirmed: the view keeps its red.
 screenshot chosen.png
@@ -49,9 +49,9 @@ wait_for_trace_colour '#FF00FF' || fail "the magenta did not survive a restart"
 
 # Cancel after a choice keeps the view's colour.
 open_preferences
-click_dialog_units "$PREFS" 285 178 159 101 15 11
+click_control "$PREFS" 150 1019
 choose_colour '#00ffff'
-click_dialog_units "$PREFS" 285 178 197 40 76 11
+click_control "$PREFS" 150 2  # Cancel
 wait_for 10 window_gone Préférences || fail "Cancel did not close"
 clock_ticks || fail "the window does not repaint"  # any repaint Cancel caused is done
 screenshot cancelled.png
@@ -60,7 +60,7 @@ screenshot cancelled.png
 
 # "Defaut" closes as OK with the default table.
 open_preferences
-click_dialog_units "$PREFS" 285 178 197 27 76 11
+click_control "$PREFS" 150 1027
 wait_for 10 window_gone Préférences || fail "Defaut did not close"
 wait_for_trace_colour '#FF0000' || fail "Defaut did not bring the red back"
 quit_analyser

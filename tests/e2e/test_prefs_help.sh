@@ -37,7 +37,7 @@ grep -q "message:" app.log && fail "unexpected message: $(grep message: app.log)
 # "?" in "Préférences" opens the same page and the dialog stays open.
 rm browser.args
 open_preferences
-click_dialog_units "$PREFS" 285 178 197 64 76 11
+click_control "$PREFS" 150 1026
 wait_for 20 test -s browser.args || fail "the dialog's ? started no browser"
 [[ $(sed -n 2p browser.args) == "$pages/help.htm" ]] || fail "the dialog's ? opened: $(cat browser.args)"
 window_gone "Préférences" && fail "the dialog closed after ?"

@@ -12,11 +12,15 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "analyser/app/dialog_units.h"
+#include "analyser/app/template_dialog.h"
+#include "analyser/frame/about_template.h"
 #include "analyser/app/main_frame.h"
 #include "analyser/state/command_ids.h"
-#include "analyser/view/frame_placement.h"
-#include "analyser/view/menu_table.h"
+#include "analyser/frame/frame_placement.h"
+#include "analyser/frame/accelerators.h"
+#include "analyser/frame/menu_table.h"
+#include "analyser/frame/prompt_strings.h"
+#include "analyser/frame/toolbar_table.h"
 #include "tests/support/gui_application.h"
 #include "tests/support/view_doubles.h"
 
@@ -214,16 +218,18 @@ TEST_F(ShellTest, ARecentFileThatNoLongerOpensLeavesTheList) {
 
 TEST_F(ShellTest, AboutBoxHasItsTemplateSizeTitleAndVersionLine) {
   QSize size;
-  QString title, line;
+  QString title;
+  QStringList lines;
   AnswerNextModal([&](QWidget* box) {
     size = box->size();
     title = box->windowTitle();
-    if (auto* text = box->findChild<QLabel*>("aboutText")) line = text->text();
+    for (const QLabel* label : box->findChildren<QLabel*>()) lines << label->text();
   });
   frame->ActionFor(CommandId::AppAbout)->trigger();
-  EXPECT_EQ(size, DialogUnits(DialogTemplateFont()).ToPixels(0, 0, 242, 110).size());
-  EXPECT_EQ(title, "A propos de L'Dodiravadovu Duzav");
-  EXPECT_TRUE(line.startsWith("Sylvarine version ")) << line.toStdString();
+  const DialogTemplate& about = AboutBoxTemplate();
+  EXPECT_EQ(size, DialogUnits(TemplateFont(about)).ToPixels({0, 0, about.width, about.height}).size());
+  EXPECT_EQ(title, QString::fromUtf8(about.title));
+  EXPECT_TRUE(lines.contains("Sylvarine version " SYLVARINE_VERSION)) << lines.join('|').toStdString();
 }
 
 // A window manager's title bar and borders (some 24 pixels) come out of the fixed frame

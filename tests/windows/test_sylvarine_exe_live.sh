@@ -2,7 +2,8 @@
 # sylvarine.exe measuring a 1 kHz sine from a private PulseAudio server through Wine's
 # wave input: a left click in the trace area shows it live; the spectrograph comes from
 # the Mode menu; Save As writes a snapshot whose spectrum peaks at bin 41; the server
-# killed while measuring gives the two messages and the window keeps repainting.
+# killed while measuring gives the two messages and the window keeps repainting; the
+# registry keeps the recent file, the preferences and the file type.
 source "$SYLVARINE_SOURCE/tests/windows/sylvarine_exe_lib.sh"
 readonly USE_FAILURE="Un problème est survenu au cours de l'utilisation de l'interface son."
 readonly REMINDER="Le programme ne peut pas fonctionner normalement"
@@ -54,4 +55,14 @@ menu_keys alt+a g  # Affichage > Grille
 wait_for_view_change grid.png 20 20 500 400 || fail "the view does not repaint after the messages"
 menu_keys alt+f q
 wait_for_exit "$ANALYSER_PID" 20 || fail "Quitter did not end the program"
+
+# What the program left in the registry: the recent file, the preferences of a first run,
+# the file type that opens with it.
+reg_value() { wine_run reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name {print $NF}'; }
+[[ $(reg_value 'HKCU\Software\Kelvory\Sylvarine\Recent File List' File1) == *live.osc ]] ||
+  fail "the saved file is not the first recent file"
+[[ $(reg_value 'HKCU\Software\Kelvory\Sylvarine\settings' trace) == 0x2 ]] ||
+  fail "the preferences were not kept"
+wine_run reg query 'HKCU\Software\Classes\Ruzirivadudid\shell\open\command' /ve 2>/dev/null |
+  grep -qi 'sylvarine.exe" "%1"' || fail "the .osc type does not open with the program"
 echo PASS

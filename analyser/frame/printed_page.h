@@ -1,0 +1,17 @@
+#pragma once
+// The printed page: the paint's logical units, three device units each, on a landscape
+// page of 300 dots an inch, so that the drawing is 8 inches wide.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "analyser/display/paint.h"
+#include "platform/geometry.h"
+
+constexpr int32_t kPrinterDotsPerInch = 300;
+constexpr bool kPrintedLandscape = true;
+// Where the paint draws on the page, in device units.
+constexpr Rect kPrintedArea = {0, 0, kPrinterPageWidth, kPrinterPageHeight};
+
+// A printer that would not start or finish the page: `printer` is its name or file.
+std::string PrintFailureMessage(std::string_view printer);

@@ -1,0 +1,1 @@
+constexpr char kUntitledName[] = "Sans titre";
