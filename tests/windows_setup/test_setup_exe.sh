@@ -122,7 +122,9 @@ ANALYSER=$E2E_LAST_PID
 close_box "Ouverture de l'interface audio."
 press_in 'Sans titre - Sylvarine' F1
 wait_for_window 'help.htm - Notepad' 60 >/dev/null || fail "no help page shown"
-pgrep -af notepad | grep -qF "notepad.exe ${DEST}help.htm" || fail "help page not opened from $DEST"
+# Its one argument is the page in the stored destination.
+opened=$(for f in /proc/[0-9]*/cmdline; do tr '\0' '\n' <"$f" 2>/dev/null | grep -A1 'notepad\.exe$' || true; done)
+[[ $opened == *$'\n'"${DEST}help.htm"* ]] || fail "help page not opened from $DEST: $opened"
 
 # ---- The removal list uninstalls while the analyser runs: its file stays, and is named.
 start_in "$E2E_TMP" uninstaller --remove "$PRODUCT"
