@@ -29,7 +29,7 @@ bool CorvaneWindow::Create() {
   windowClass.lpfnWndProc = &CorvaneWindow::WindowProc;
   windowClass.hInstance = instance_;
   windowClass.hIcon = LoadIconW(instance_, L"corvane");
-  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.lpszClassName = kClassName;
   if (RegisterClassExW(&windowClass) == 0) return false;
   RECT insets{};

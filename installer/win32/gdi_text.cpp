@@ -90,7 +90,11 @@ std::string GdiTextMeasure::ElideMiddle(const FontDescription& font, std::string
   std::size_t tooMany = text.size();
   while (tooMany - fits > 1) {
     const std::size_t kept = (fits + tooMany) / 2;
-    (Width(cut(kept)) <= width ? fits : tooMany) = kept;
+    if (Width(cut(kept)) <= width) {
+      fits = kept;
+    } else {
+      tooMany = kept;
+    }
   }
   return WideToUtf8(cut(fits));
 }
