@@ -12,9 +12,9 @@
 #include <memory>
 #include <string>
 
-#include "installer/corvane_view.h"
+#include "installer/modes/corvane_view.h"
 #include "platform/linux/host_machine.h"
-#include "platform/windows_path.h"
+#include "platform/portable/windows_path.h"
 #include "tests/installer_doubles/installer_run.h"
 
 namespace {

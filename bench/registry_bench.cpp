@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/registry_hive.h"
+#include "platform/portable/registry_hive.h"
 
 namespace {
 

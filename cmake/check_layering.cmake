@@ -9,13 +9,18 @@ if(NOT SOURCE_DIR)
 endif()
 
 # Which folders a folder's quoted includes may reach. A folder is matched by the
-# longest prefix listed; "platform" means the portable interfaces alone, not platform/linux.
+# longest prefix listed: "platform" means the interfaces alone, "platform/portable" their
+# implementations without an OS header, "platform/linux" and "platform/windows" each
+# system's own. The installer's core reads top-down: the view's modes over the script, the
+# script over the operations, all of them over the prompts; the window's facts stand apart.
+set(installer_core installer installer/window installer/prompts installer/operations
+  installer/script installer/modes)
 set(core_folders
   analyser/document analyser/state analyser/capture analyser/spectrum analyser/display
-  analyser/settings analyser/view analyser/frame installer platform)
-set(bottom platform analyser/document analyser/state)
+  analyser/settings analyser/view analyser/frame ${installer_core} platform platform/portable)
+set(bottom platform platform/portable analyser/document analyser/state)
 
-set(may_include_analyser/document platform analyser/document)
+set(may_include_analyser/document platform platform/portable analyser/document)
 set(may_include_analyser/state ${bottom})
 set(may_include_analyser/spectrum ${bottom} analyser/spectrum)
 set(may_include_analyser/capture ${bottom} analyser/capture analyser/spectrum)
@@ -25,32 +30,48 @@ set(may_include_analyser/view ${bottom} analyser/capture analyser/spectrum analy
   analyser/settings analyser/view)
 # What the frame and its dialogs show; the shells walk it, the view never sees it.
 set(may_include_analyser/frame ${bottom} analyser/display analyser/settings analyser/frame)
-set(may_include_shell_qt platform shell_qt)
+set(may_include_shell_qt platform platform/portable shell_qt)
 set(may_include_analyser/app ${may_include_analyser/view} analyser/frame analyser/app
   platform/linux shell_qt)
-set(may_include_installer platform installer)
-set(may_include_installer/app platform platform/linux installer installer/app shell_qt)
+set(platform_served platform platform/portable)
+set(may_include_installer/window ${platform_served} installer/window)
+set(may_include_installer/prompts ${platform_served} installer/prompts)
+set(may_include_installer/operations ${platform_served} installer/prompts installer/operations)
+set(may_include_installer/script ${platform_served} installer/prompts installer/operations
+  installer/script)
+set(may_include_installer/modes ${platform_served} installer/prompts installer/operations
+  installer/script installer/modes)
+set(may_include_installer ${platform_served} ${installer_core})
+set(may_include_installer/app ${platform_served} platform/linux ${installer_core} installer/app
+  shell_qt)
+# Interfaces know only each other; implementations know the interfaces and the portable
+# parts, never another system's folder.
 set(may_include_platform platform)
-set(may_include_platform/linux platform platform/linux)
+set(may_include_platform/portable platform platform/portable)
+set(may_include_platform/linux platform platform/portable platform/linux)
+set(may_include_platform/windows platform platform/portable platform/windows)
 set(may_include_tools/osctool ${may_include_analyser/app} tools/osctool)
 # Tests, fuzz targets and benchmarks reach the code through its targets and share only
 # the doubles of tests/support; no folder reaches into another's private headers.
 # tests/installer_doubles is the installer's double, a target of its own.
-set(code_folders ${may_include_analyser/app} installer installer/app platform/linux)
+set(code_folders ${may_include_analyser/app} ${installer_core} installer/app platform/linux)
 set(may_include_tests/support ${code_folders} tests/support)
 set(may_include_tests/installer_doubles ${code_folders} tests/installer_doubles)
 foreach(test_folder analyser gui installer integration osctool platform shell_qt)
   set(may_include_tests/${test_folder} ${code_folders} tools/osctool tests/support
     tests/installer_doubles tests/${test_folder})
 endforeach()
+set(may_include_tests/windows ${code_folders} platform/windows tests/support tests/windows)
 set(may_include_fuzz ${code_folders} tests/support tests/installer_doubles fuzz)
 set(may_include_bench ${code_folders} tools/osctool tests/support tests/installer_doubles bench)
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
-  analyser/settings analyser/view analyser/frame analyser/app installer/app installer
-  platform/linux platform shell_qt tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
-  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench)
+  analyser/settings analyser/view analyser/frame analyser/app installer/app ${installer_core}
+  platform/portable platform/linux platform/windows platform shell_qt tools/osctool tests/support
+  tests/installer_doubles tests/analyser tests/gui
+  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt fuzz bench
+  tests/windows)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".
 function(folder_of path out)

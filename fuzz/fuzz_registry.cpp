@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/registry_hive.h"
+#include "platform/portable/registry_hive.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "installer/corvane_view.h"
-#include "installer/script_entries.h"
+#include "installer/modes/corvane_view.h"
+#include "installer/script/script_entries.h"
 #include "tests/installer_doubles/installer_run.h"
 #include "tests/support/memory_machine.h"
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "platform/shell_link_reader.h"
+#include "platform/portable/shell_link_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const auto target = ShellLinkTarget(std::span<const uint8_t>(data, size));

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "installer/shortcut_writer.h"
+#include "installer/operations/shortcut_writer.h"
 
 namespace {
 

@@ -29,10 +29,11 @@ class IMachine {
 
   // Files and directories.
   virtual bool FileExists(std::string_view path) = 0;
-  virtual bool CreateDirectory(std::string_view path) = 0;  // one level, like the platform
+  // Named apart from the system's own functions, whose <windows.h> macros would rename them.
+  virtual bool MakeDirectory(std::string_view path) = 0;  // one level, like the platform
   // Deletes a file that could be opened for writing: never a directory, and, as on
   // Windows, never a read-only file.
-  virtual bool DeleteFile(std::string_view path) = 0;
+  virtual bool RemoveFile(std::string_view path) = 0;
   // Short (8.3) form of an existing path; fails when the path does not exist.
   virtual bool ShortPathName(std::string_view path, std::string& shortPath) = 0;
 

@@ -6,8 +6,8 @@
 class IProfile {
  public:
   virtual ~IProfile() = default;
-  virtual int32_t GetProfileInt(std::string_view section, std::string_view key,
-                                int32_t defaultValue) = 0;
+  virtual int32_t ReadProfileInt(std::string_view section, std::string_view key,
+                                 int32_t defaultValue) = 0;
   virtual bool WriteProfileInt(std::string_view section, std::string_view key,
                                int32_t value) = 0;
 };

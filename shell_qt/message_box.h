@@ -4,7 +4,7 @@
 #include <functional>
 #include <string_view>
 
-#include "platform/view_host.h"
+#include "platform/message_box.h"
 
 namespace ShellQt {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <map>
 
-#include "platform/view_host.h"
+#include "platform/timer_service.h"
 
 namespace ShellQt {
 

@@ -36,8 +36,8 @@ QSettingsProfile::QSettingsProfile()
 QSettingsProfile::QSettingsProfile(const QString& fileName)
     : settings_(fileName, QSettings::IniFormat) {}
 
-int32_t QSettingsProfile::GetProfileInt(std::string_view section, std::string_view key,
-                                        int32_t defaultValue) {
+int32_t QSettingsProfile::ReadProfileInt(std::string_view section, std::string_view key,
+                                         int32_t defaultValue) {
   const QVariant value = settings_.value(EntryPath(section, key));
   if (!value.isValid()) return defaultValue;
   bool ok = false;

@@ -5,8 +5,9 @@
 #include <QSettings>
 #include <QWidget>
 
+#include "platform/invalidation.h"
+#include "platform/message_box.h"
 #include "platform/profile.h"
-#include "platform/view_host.h"
 #include "shell_qt/timer_service.h"
 
 // The analyser's timers: coarse, as a window timer's ticks are.
@@ -41,8 +42,8 @@ class QSettingsProfile : public IProfile {
  public:
   QSettingsProfile();
   explicit QSettingsProfile(const QString& fileName);  // an INI file of its own (tests)
-  int32_t GetProfileInt(std::string_view section, std::string_view key,
-                        int32_t defaultValue) override;
+  int32_t ReadProfileInt(std::string_view section, std::string_view key,
+                         int32_t defaultValue) override;
   bool WriteProfileInt(std::string_view section, std::string_view key, int32_t value) override;
   QSettings& Settings() { return settings_; }
 

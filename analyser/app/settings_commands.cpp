@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <string>
 
-#include "analyser/app/desktop_html_handler.h"
 #include "analyser/app/preferences_dialog.h"
 #include "analyser/app/qt_view_host.h"
+#include "analyser/app/xdg_html_handler.h"
 #include "analyser/settings/page_launcher.h"
 #include "analyser/settings/preferences_logic.h"
 #include "analyser/view/sylvarine_view.h"
@@ -14,7 +14,8 @@
 
 namespace {
 
-// The machine the installer installs on; reading it creates nothing.
+// The machine the installer installs on, over the machine-wide layer a package
+// ships; reading it creates nothing.
 constexpr std::string_view kMachineDirectoryName = "corvane-machine";
 
 class MachineHostPaths : public IHostPaths {
@@ -34,7 +35,8 @@ MachineFaultNotice& FaultNotice() {
 }
 
 void LaunchPage(QWidget* parent, const char* page) {
-  HostMachine machine(HostMachine::DirectoryInDataHome(kMachineDirectoryName));
+  HostMachine machine(HostMachine::DirectoryInDataHome(kMachineDirectoryName),
+                      HostMachine::SystemLayersInDataDirs(kMachineDirectoryName));
   MachineHostPaths hostPaths(machine);
   XdgHtmlHandler desktop;
   QtMessageBox messages;

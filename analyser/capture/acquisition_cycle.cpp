@@ -56,8 +56,9 @@ void ArmTimer(ViewState& s, ITimerService& timers, int32_t periodMs) {
 }
 
 void RunArmStep(ViewState& s, const CaptureServices& services) {
+  // Re-armed after a failed device call too: the next tick finds audioFault, stops the
+  // measurement and reminds the person of the fault.
   ArmCapture(s, services);
-  // Re-armed after a failed device call too: the next tick reports the fault.
   ArmTimer(s, services.timers, s.captureWait);
   s.capturePhase = CapturePhase::Collect;
 }
@@ -87,8 +88,8 @@ void RunAcquisitionTick(ViewState& s, CSylvarineDoc& document, const CaptureServ
                                   MessageIcon::None, MessageButtons::Ok, true);
     return;
   }
-  services.timers.KillTimer(TimerId::Acquisition);
-  s.acquisitionRunning = 0;
+  // Stopped before the device calls, so no tick runs while a failure's box is open.
+  StopAcquisition(s, services.timers);
   if (s.capturePhase == CapturePhase::Arm)
     RunArmStep(s, services);
   else if (s.capturePhase == CapturePhase::Collect)

@@ -1,6 +1,5 @@
 #include "analyser/capture/capture_engine.h"
 
-#include "analyser/capture/acquisition_cycle.h"
 #include "analyser/state/application_title.h"
 
 const char kAudioOpenFailureText[] =
@@ -16,13 +15,12 @@ namespace {
 
 constexpr int32_t kSampleOffset = 127;  // silence (128) becomes +1, as the meters expect
 
-// Every device call's result is kept; a failure stops the timer, is reported and latched.
+// Every device call's result is kept; a failure is reported and latched.
 bool Check(ViewState& s, const CaptureServices& services, int32_t result) {
   s.lastDeviceResult = result;
   if (result == 0) return true;
-  StopAcquisition(s, services.timers);
   services.messages.ShowMessage(kAudioUseFailureText, kApplicationTitle, MessageIcon::None,
-                                       MessageButtons::Ok, true);
+                                MessageButtons::Ok, true);
   s.audioFault = 1;
   return false;
 }
@@ -57,17 +55,21 @@ void OpenCaptureDevice(ViewState& s, ISoundInput& sound, IMessageBox& messages) 
   s.deviceOpen = 1;
 }
 
-void ArmCapture(ViewState& s, const CaptureServices& services) {
+bool ArmCapture(ViewState& s, const CaptureServices& services) {
   ISoundInput& sound = services.sound;
   // Each call is made even after an earlier one failed.
-  Check(s, services, sound.PrepareHeader(s.captureHeader, kCaptureHeaderSize));
-  Check(s, services, sound.AddBuffer(s.captureHeader, kCaptureHeaderSize));
-  Check(s, services, sound.Start());
+  const bool prepared =
+      Check(s, services, sound.PrepareHeader(s.captureHeader, kCaptureHeaderSize));
+  const bool queued = Check(s, services, sound.AddBuffer(s.captureHeader, kCaptureHeaderSize));
+  const bool started = Check(s, services, sound.Start());
+  return prepared && queued && started;
 }
 
-void CollectCapture(ViewState& s, const CaptureServices& services) {
-  Check(s, services, services.sound.Collect(s.captureHeader, kCaptureHeaderSize));
+bool CollectCapture(ViewState& s, const CaptureServices& services) {
+  const bool collected =
+      Check(s, services, services.sound.Collect(s.captureHeader, kCaptureHeaderSize));
   ConvertCaptureBuffer(s);
+  return collected;
 }
 
 void ConvertCaptureBuffer(ViewState& s) {
@@ -84,8 +86,9 @@ void ConvertCaptureBuffer(ViewState& s) {
   }
 }
 
-void CloseCaptureDevice(ViewState& s, const CaptureServices& services) {
-  if (s.deviceOpen != 1) return;
-  Check(s, services, services.sound.Close());
+bool CloseCaptureDevice(ViewState& s, const CaptureServices& services) {
+  if (s.deviceOpen != 1) return true;
+  const bool closed = Check(s, services, services.sound.Close());
   s.deviceOpen = 0;
+  return closed;
 }

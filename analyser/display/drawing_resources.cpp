@@ -1,7 +1,8 @@
+#include "analyser/display/drawing_resources.h"
+
 #include <algorithm>
 #include <cstring>
-
-#include "analyser/display/oscilloscope_parts.h"
+#include <iterator>
 
 namespace {
 

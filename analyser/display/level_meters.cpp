@@ -1,6 +1,8 @@
-#include "analyser/display/display_parts.h"
+#include "analyser/display/level_meters.h"
+
+#include "analyser/display/bar_graphs.h"
 #include "analyser/display/drawing_surface.h"
-#include "analyser/display/level_meter_parts.h"
+#include "analyser/display/vu_meters.h"
 
 namespace {
 

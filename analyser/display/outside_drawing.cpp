@@ -1,7 +1,6 @@
-// Where the level displays leave the window: the button face below and right of the
-// 800 x 500 drawing.
+#include "analyser/display/outside_drawing.h"
+
 #include "analyser/display/drawing_surface.h"
-#include "analyser/display/level_meter_parts.h"
 
 void FillOutsideDrawing(DrawingSurface& surface) {
   const Rect client = surface.ClientRect();

@@ -1,7 +1,12 @@
 #include "analyser/display/paint.h"
 
-#include "analyser/display/display_parts.h"
-#include "analyser/display/oscilloscope_parts.h"
+#include "analyser/display/drawing_resources.h"
+#include "analyser/display/level_meters.h"
+#include "analyser/display/scales.h"
+#include "analyser/display/scope_screen.h"
+#include "analyser/display/settings_panel.h"
+#include "analyser/display/spectrograph_screen.h"
+#include "analyser/display/traces.h"
 #include "analyser/spectrum/analyse_spectrum.h"
 
 namespace {

@@ -1,8 +1,6 @@
-#include "analyser/display/scale_layout.h"
+#include "analyser/display/scales.h"
 
 #include <cstdint>
-
-#include "analyser/display/oscilloscope_parts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "analyser/display/oscilloscope_parts.h"
+#include "analyser/display/scope_screen.h"
 
 namespace {
 

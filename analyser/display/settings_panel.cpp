@@ -1,6 +1,7 @@
 // The settings panel beside the oscilloscope: boxes, indicators, labels and prompts.
 // It exists on the screen only; the printer never shows it.
-#include "analyser/display/display_parts.h"
+#include "analyser/display/settings_panel.h"
+
 #include "analyser/display/drawing_surface.h"
 #include "analyser/display/panel_layout.h"
 

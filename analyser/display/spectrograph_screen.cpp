@@ -1,6 +1,7 @@
 // The spectrograph: both channels' spectra on a logarithmic frequency axis,
 // anchored to the middle and the bottom of the client area.
-#include "analyser/display/display_parts.h"
+#include "analyser/display/spectrograph_screen.h"
+
 #include "analyser/display/drawing_surface.h"
 #include "analyser/display/paint.h"
 

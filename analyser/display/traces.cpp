@@ -1,6 +1,6 @@
-#include <cstdint>
+#include "analyser/display/traces.h"
 
-#include "analyser/display/oscilloscope_parts.h"
+#include <cstdint>
 
 namespace {
 

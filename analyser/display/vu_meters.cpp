@@ -1,5 +1,8 @@
+#include "analyser/display/vu_meters.h"
+
 #include "analyser/display/drawing_surface.h"
-#include "analyser/display/level_meter_parts.h"
+#include "analyser/display/outside_drawing.h"
+#include "analyser/state/level_areas.h"
 
 namespace {
 

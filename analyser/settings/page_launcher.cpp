@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/name_case.h"
+#include "platform/portable/name_case.h"
 
 namespace {
 

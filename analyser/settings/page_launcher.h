@@ -9,7 +9,8 @@
 
 #include "analyser/state/application_title.h"
 #include "platform/machine.h"
-#include "platform/view_host.h"
+#include "platform/message_box.h"
+#include "platform/program_starter.h"
 
 // The desktop's default program for HTML pages.
 class IHtmlHandlerSource {

@@ -6,7 +6,7 @@
 
 #include "analyser/settings/settings_defaults.h"
 #include "analyser/state/view_state.h"
-#include "platform/view_host.h"
+#include "platform/invalidation.h"
 
 // Control identifiers of the dialog.
 namespace PreferencesControl {

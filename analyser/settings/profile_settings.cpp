@@ -19,8 +19,8 @@ Colour ViewState::* const kColourFields[kColourCount] = {
 // The nine values are always written together, so a missing thickness means a first run.
 // Two different defaults tell a missing entry from any stored value.
 bool HasStoredSettings(IProfile& profile) {
-  return profile.GetProfileInt(kSection, kThicknessKey, -1) != -1 ||
-         profile.GetProfileInt(kSection, kThicknessKey, -2) != -2;
+  return profile.ReadProfileInt(kSection, kThicknessKey, -1) != -1 ||
+         profile.ReadProfileInt(kSection, kThicknessKey, -2) != -2;
 }
 
 void WriteAll(IProfile& profile, const Colour (&colours)[kColourCount], int32_t thickness) {
@@ -35,8 +35,8 @@ void LoadProfileSettings(ViewState& state, IProfile& profile) {
   if (!HasStoredSettings(profile))
     WriteAll(profile, kDefaultPreferences.colours, kDefaultPreferences.traceThickness);
   for (int i = 0; i < kColourCount; ++i)
-    state.*kColourFields[i] = static_cast<Colour>(profile.GetProfileInt(kSection, kColourKeys[i], 0));
-  state.traceThickness = profile.GetProfileInt(kSection, kThicknessKey, 0);
+    state.*kColourFields[i] = static_cast<Colour>(profile.ReadProfileInt(kSection, kColourKeys[i], 0));
+  state.traceThickness = profile.ReadProfileInt(kSection, kThicknessKey, 0);
 }
 
 void SaveProfileSettings(const ViewState& state, IProfile& profile) {

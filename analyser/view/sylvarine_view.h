@@ -9,9 +9,11 @@
 #include "analyser/capture/capture_engine.h"
 #include "analyser/document/sylvarine_doc.h"
 #include "analyser/state/view_state.h"
+#include "platform/invalidation.h"
+#include "platform/message_box.h"
 #include "platform/profile.h"
 #include "platform/sound_input.h"
-#include "platform/view_host.h"
+#include "platform/timer_service.h"
 
 class DrawingSurface;
 

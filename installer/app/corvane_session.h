@@ -7,7 +7,7 @@
 
 #include "installer/app/corvane_shell_ui.h"
 #include "installer/app/corvane_window.h"
-#include "installer/corvane_view.h"
+#include "installer/modes/corvane_view.h"
 #include "shell_qt/timer_service.h"
 
 class CorvaneSession : public QObject {

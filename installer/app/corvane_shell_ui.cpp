@@ -1,7 +1,7 @@
 #include "installer/app/corvane_shell_ui.h"
 
 #include "installer/app/destination_dialog.h"
-#include "installer/installer_window_layout.h"
+#include "installer/window/window_layout.h"
 #include "shell_qt/conversions.h"
 #include "shell_qt/message_box.h"
 #include "shell_qt/shell_log.h"

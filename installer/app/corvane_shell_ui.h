@@ -2,8 +2,8 @@
 // What the installer's core asks of its window, on Qt: the status line painted at
 // once, message boxes and the destination prompt, each also told on standard error.
 #include "installer/app/corvane_window.h"
-#include "installer/corvane_view.h"
-#include "installer/installer_ui.h"
+#include "installer/modes/corvane_view.h"
+#include "installer/prompts/installer_ui.h"
 
 class CorvaneShellUi : public IInstallerUi {
  public:

@@ -1,18 +1,16 @@
 #include "installer/app/corvane_window.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
-#include <algorithm>
 #include <utility>
 
 #include "installer/app/window_fonts.h"
-#include "installer/app/window_text_layout.h"
-#include "installer/installer_window_layout.h"
+#include "installer/window/window_layout.h"
+#include "installer/window/window_text_layout.h"
 #include "shell_qt/conversions.h"
 #include "shell_qt/frame_fitting.h"
 
@@ -26,7 +24,8 @@ CorvaneWindow::CorvaneWindow()
 
 void CorvaneWindow::PlaceOnScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+  const QRect available = screen ? screen->availableGeometry()
+                                 : ShellQt::ToQRect(InstallerWindow::WorkAreaWithoutScreen);
   const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
   // A maximized window overhangs the work area by its sizing frame on each side, so
   // its size less twice that frame is the work area itself.
@@ -68,21 +67,21 @@ void CorvaneWindow::moveEvent(QMoveEvent* event) {
 void CorvaneWindow::paintEvent(QPaintEvent* event) {
   {
     QPainter painter(this);
-    const QRect client = rect();
+    const Rect client = ShellQt::FromQRect(rect());
+    QtTextMeasure measure;
     painter.fillRect(event->rect(), ShellQt::ToQColor(InstallerWindow::Background));
     painter.setPen(ShellQt::ToQColor(InstallerWindow::TextColour));
     painter.setBackgroundMode(Qt::TransparentMode);
-    // Texts outside the area being painted cost nothing: a status paints one band.
-    const std::pair<const InstallerWindow::WindowText*, std::string_view> texts[] = {
-        {&InstallerWindow::Heading, InstallerWindow::HeadingText},
-        {&InstallerWindow::Status, statusText_},
-        {&InstallerWindow::PlatformLine, InstallerWindow::PlatformText}};
-    for (const auto& [text, content] : texts) {
-      if (!event->region().intersects(LineBand(client, *text))) continue;
-      const LaidOutText laid = LayOut(client, *text, content);
-      painter.setFont(laid.font);
-      painter.drawText(laid.area, laid.flags, laid.line);
-      if (text == &InstallerWindow::Status) statusBounds_ = StatusPixels(laid);
+    for (const InstallerWindow::WindowText* text : InstallerWindow::Texts) {
+      // Texts outside the area being painted cost nothing: a status paints one band.
+      if (!event->region().intersects(ShellQt::ToQRect(LineBand(client, *text, measure)))) continue;
+      const bool status = text->source == InstallerWindow::TextSource::StatusLine;
+      const LaidOutText laid =
+          LayOutText(client, *text, status ? std::string_view(statusText_) : text->text, measure);
+      painter.setFont(RealiseFont(laid.font));
+      painter.drawText(ShellQt::ToQRect(laid.area), AlignmentFlags(laid.placement),
+                       ShellQt::FromUtf8(laid.line));
+      if (status) statusBounds_ = ShellQt::ToQRect(StatusPixels(laid, measure));
     }
   }
   emit painted();
@@ -93,17 +92,21 @@ void CorvaneWindow::ShowStatus(const std::string& text) {
   // The run does not go back to the event loop between steps: paint now. Only the
   // pixels of the old and the new status line change.
   if (!isVisible()) return;
-  const QRect next = StatusPixels(LayOut(rect(), InstallerWindow::Status, statusText_));
-  repaint(statusBounds_.isNull() ? LineBand(rect(), InstallerWindow::Status) : statusBounds_ | next);
+  const Rect client = ShellQt::FromQRect(rect());
+  QtTextMeasure measure;
+  const QRect next = ShellQt::ToQRect(
+      StatusPixels(LayOutText(client, InstallerWindow::Status, statusText_, measure), measure));
+  repaint(statusBounds_.isNull()
+              ? ShellQt::ToQRect(LineBand(client, InstallerWindow::Status, measure))
+              : statusBounds_ | next);
 }
 
 void CorvaneWindow::PlaceAboveStatusLine(QWidget& box) const {
   box.adjustSize();
-  const QFontMetrics status(WindowTextFont(InstallerWindow::Status));
-  const QPoint centre = mapToGlobal(rect().center());
-  const int statusTop = centre.y() - status.height() / 2;
-  const int frameTop = box.frameGeometry().height() - box.height();
-  const int margin = status.height() / 2;
-  box.move(centre.x() - box.frameGeometry().width() / 2,
-           std::max(0, statusTop - margin - box.height() - frameTop));
+  QtTextMeasure measure;
+  const QPoint origin = mapToGlobal(QPoint(0, 0));
+  const Point place =
+      BoxAboveStatusLine(ShellQt::FromQRect(rect()), Point{origin.x(), origin.y()}, measure,
+                         box.frameGeometry().width(), box.frameGeometry().height(), box.height());
+  box.move(place.x, place.y);
 }

@@ -12,5 +12,5 @@ class CDestinationDlg : public QDialog {
   QString Destination() const;
 
  private:
-  QLineEdit* destination_;
+  QLineEdit* destination_ = nullptr;
 };

@@ -8,7 +8,8 @@
 #include <string>
 
 #include "installer/app/corvane_session.h"
-#include "installer/installer_window_layout.h"
+#include "installer/script/command_line.h"
+#include "installer/window/window_layout.h"
 #include "platform/linux/host_machine.h"
 #include "shell_qt/message_box.h"
 

@@ -3,7 +3,7 @@
 // ALSA plugin, or plain hardware), recorded by a thread of the device's own.
 #include <string>
 
-#include "platform/threaded_sound_input.h"
+#include "platform/portable/threaded_sound_input.h"
 
 class AlsaSoundInput : public ThreadedSoundInput {
  public:

@@ -27,24 +27,44 @@ std::string HiveStore::HivePath(RegistryRoot root) const {
 bool HiveStore::Exists(RegistryRoot root) const { return QFileInfo::exists(Host(HivePath(root))); }
 
 bool HiveStore::Load(RegistryRoot root, RegistryHive& hive, std::string& fault) const {
-  QFile file(Host(HivePath(root)));
+  return LoadFile(HivePath(root), root, hive, fault);
+}
+
+bool HiveStore::LoadFile(const std::string& path, RegistryRoot root, RegistryHive& hive,
+                         std::string& fault) {
+  QFile file(Host(path));
   if (!file.exists()) {
     hive = RegistryHive{};
     return true;
   }
   if (!file.open(QIODevice::ReadOnly)) {
-    fault = HivePath(root) + ": " + file.errorString().toStdString();
+    fault = path + ": " + file.errorString().toStdString();
     return false;
   }
   const QByteArray text = file.readAll();
   RegistryParseResult parsed = RegistryHive::Parse(
       std::string_view(text.constData(), static_cast<std::size_t>(text.size())), RootName(root));
   if (!parsed.ok) {
-    fault = HivePath(root) + ", line " + std::to_string(parsed.errorLine) + ": " + parsed.error +
+    fault = path + ", line " + std::to_string(parsed.errorLine) + ": " + parsed.error +
             " (the file is left as it is)";
     return false;
   }
   hive = std::move(parsed.hive);
+  return true;
+}
+
+bool HiveStore::Read(RegistryRoot root, std::string_view key, std::string_view valueName,
+                     std::optional<std::string>& value, std::string& fault) const {
+  std::vector<std::string> layers{HivePath(root)};
+  if (root == RegistryRoot::LocalMachine)
+    for (const std::string& directory : systemDirectories_)
+      layers.push_back(directory + "/" + RootName(root) + ".reg");
+  for (const std::string& layer : layers) {
+    RegistryHive hive;
+    if (!LoadFile(layer, root, hive, fault)) return false;
+    value = hive.GetString(key, valueName);
+    if (value) return true;
+  }
   return true;
 }
 

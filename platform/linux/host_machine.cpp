@@ -10,8 +10,8 @@
 #include "platform/linux/machine_setup.h"
 #include "platform/linux/open_files.h"
 #include "platform/linux/shell_link_mirror.h"
-#include "platform/short_names.h"
-#include "platform/windows_path.h"
+#include "platform/portable/short_names.h"
+#include "platform/portable/windows_path.h"
 
 namespace {
 
@@ -53,9 +53,17 @@ std::string HostMachine::DirectoryInDataHome(std::string_view name) {
          std::string(name);
 }
 
-HostMachine::HostMachine(const std::string& machineDirectory)
+std::vector<std::string> HostMachine::SystemLayersInDataDirs(std::string_view name) {
+  const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  std::vector<std::string> layers;
+  for (const QString& directory : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+    if (directory != own) layers.push_back(directory.toStdString() + "/" + std::string(name));
+  return layers;
+}
+
+HostMachine::HostMachine(const std::string& machineDirectory, std::vector<std::string> systemLayers)
     : paths_(ResolvedDirectory(machineDirectory)),
-      hives_(paths_.MachineDirectory()),
+      hives_(paths_.MachineDirectory(), std::move(systemLayers)),
       files_(std::make_unique<OpenFiles>()) {}
 
 HostMachine::~HostMachine() = default;  // uncommitted writes are discarded
@@ -83,9 +91,8 @@ bool HostMachine::ReadRegistryString(RegistryRoot root, std::string_view key,
                                      std::string_view valueName, std::size_t capacity,
                                      std::string& value) {
   fault_.clear();
-  RegistryHive hive;
-  if (!hives_.Load(root, hive, fault_)) return false;
-  auto found = hive.GetString(key, valueName);
+  std::optional<std::string> found;
+  if (!hives_.Read(root, key, valueName, found, fault_)) return false;
   if (!found || found->size() + 1 > capacity) return false;  // too long counts as missing
   value = std::move(*found);
   return true;
@@ -112,7 +119,7 @@ bool HostMachine::FileExists(std::string_view path) {
   return host && StatOf(*host, info);
 }
 
-bool HostMachine::CreateDirectory(std::string_view path) {
+bool HostMachine::MakeDirectory(std::string_view path) {
   fault_.clear();
   auto host = paths_.ToHost(path);
   if (!host || ::mkdir(host->c_str(), 0777) != 0) return false;
@@ -120,7 +127,7 @@ bool HostMachine::CreateDirectory(std::string_view path) {
   return true;
 }
 
-bool HostMachine::DeleteFile(std::string_view path) {
+bool HostMachine::RemoveFile(std::string_view path) {
   fault_.clear();
   auto host = paths_.ToHost(path);
   struct stat info{};

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/linux/hive_store.h"
 #include "platform/linux/host_paths.h"
@@ -19,8 +20,15 @@ class HostMachine : public IMachine {
   // "<XDG data home>/<name>" (by default ~/.local/share/<name>).
   static std::string DirectoryInDataHome(std::string_view name);
 
-  // Opens the machine without creating anything: reading never creates.
-  explicit HostMachine(const std::string& machineDirectory);
+  // "<dir>/<name>" for each directory of XDG_DATA_DIRS (by default /usr/local/share
+  // and /usr/share): where a package lays the machine-wide HKEY_LOCAL_MACHINE.
+  static std::vector<std::string> SystemLayersInDataDirs(std::string_view name);
+
+  // Opens the machine without creating anything: reading never creates. Reads of
+  // HKEY_LOCAL_MACHINE fall through to `systemLayers` where the machine's own file
+  // lacks the value.
+  explicit HostMachine(const std::string& machineDirectory,
+                       std::vector<std::string> systemLayers = {});
   ~HostMachine() override;
   HostMachine(const HostMachine&) = delete;
   HostMachine& operator=(const HostMachine&) = delete;
@@ -50,8 +58,8 @@ class HostMachine : public IMachine {
   std::string SystemDirectory() override { return "C:\\WINDOWS\\SYSTEM"; }
 
   bool FileExists(std::string_view path) override;
-  bool CreateDirectory(std::string_view path) override;
-  bool DeleteFile(std::string_view path) override;
+  bool MakeDirectory(std::string_view path) override;
+  bool RemoveFile(std::string_view path) override;
   bool ShortPathName(std::string_view path, std::string& shortPath) override;
 
   FileHandle OpenForReading(std::string_view path) override;

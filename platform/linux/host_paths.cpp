@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/name_case.h"
-#include "platform/windows_path.h"
+#include "platform/portable/name_case.h"
+#include "platform/portable/windows_path.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "platform/linux/hive_store.h"
-#include "platform/registry_hive.h"
+#include "platform/portable/registry_hive.h"
 
 namespace {
 

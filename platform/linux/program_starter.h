@@ -1,6 +1,6 @@
 #pragma once
 // Starts programs detached, with an argument list and never through a shell.
-#include "platform/view_host.h"
+#include "platform/program_starter.h"
 
 class ProgramStarter : public IProgramStarter {
  public:

@@ -13,8 +13,8 @@
 
 #include "platform/linux/hive_store.h"
 #include "platform/linux/host_paths.h"
-#include "platform/name_case.h"
-#include "platform/shell_link_reader.h"
+#include "platform/portable/name_case.h"
+#include "platform/portable/shell_link_reader.h"
 
 namespace {
 

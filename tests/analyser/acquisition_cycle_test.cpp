@@ -194,6 +194,24 @@ TEST_F(AcquisitionCycle, ArmFailureIsFollowedByOneReminder400MsLater) {
   EXPECT_EQ(messages.shown.size(), 2u);
 }
 
+TEST_F(AcquisitionCycle, NoTickIsArmedWhileAFailedArmIsReported) {
+  struct TimerWatchingMessages : ScriptedMessages {
+    explicit TimerWatchingMessages(const FakeTimers& t) : timers(t) {}
+    MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageIcon icon,
+                              MessageButtons buttons, bool ownedByWindow) override {
+      armedWhileShown.push_back(timers.IsArmed(TimerId::Acquisition));
+      return ScriptedMessages::ShowMessage(text, caption, icon, buttons, ownedByWindow);
+    }
+    const FakeTimers& timers;
+    std::vector<bool> armedWhileShown;
+  } watching(timers);
+  sound.prepareResult = sound.startResult = 4;
+  ASSERT_TRUE(view->StartAcquisition());
+  RunAcquisitionTick(State(), document, CaptureServices{timers, invalidation, watching, sound});
+  EXPECT_EQ(watching.armedWhileShown, (std::vector<bool>{false, false}));
+  EXPECT_EQ(TimerPeriod(), 400u);
+}
+
 TEST_F(AcquisitionWithoutDevice, EveryStartEndsInExactlyOneReminder) {
   messages.shown.clear();
   for (int round = 0; round < 2; ++round) {

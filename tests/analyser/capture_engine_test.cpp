@@ -125,7 +125,7 @@ TEST_F(CaptureEngine, ArmMakesEveryCallAndReportsEachFailure) {
   sound.prepareResult = 5;
   sound.startResult = 7;
   sound.calls.clear();
-  ArmCapture(State(), Capture());
+  EXPECT_FALSE(ArmCapture(State(), Capture()));
   EXPECT_EQ(sound.calls, (std::vector<std::string>{"prepare", "add", "start"}));
   EXPECT_EQ(sound.lastHeader, &State().captureHeader);
   EXPECT_EQ(sound.lastHeaderSize, 32u);
@@ -143,19 +143,20 @@ TEST_F(CaptureEngine, ArmMakesEveryCallAndReportsEachFailure) {
   EXPECT_EQ(State().lastDeviceResult, 7);
 }
 
-TEST_F(CaptureEngine, ArmFailureStopsARunningTimer) {
+TEST_F(CaptureEngine, ArmFailureGoesToTheCallerWhoOwnsTheTimer) {
   ASSERT_TRUE(view->StartAcquisition());
   sound.addResult = 3;
-  ArmCapture(State(), Capture());
-  EXPECT_FALSE(TimerArmed());
-  EXPECT_EQ(State().acquisitionRunning, 0);
+  EXPECT_FALSE(ArmCapture(State(), Capture()));
+  EXPECT_TRUE(TimerArmed());
   EXPECT_EQ(messages.shown.size(), 1u);
+  sound.addResult = 0;
+  EXPECT_TRUE(ArmCapture(State(), Capture()));
 }
 
 TEST_F(CaptureEngine, FailedCollectIsReportedAndTheBufferStillConverted) {
   sound.collectResult = -19;
   FillBuffer(State(), 200, 100);
-  CollectCapture(State(), Capture());
+  EXPECT_FALSE(CollectCapture(State(), Capture()));
   EXPECT_EQ(State().audioFault, 1);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].caption, "Sylvarine");
@@ -165,12 +166,12 @@ TEST_F(CaptureEngine, FailedCollectIsReportedAndTheBufferStillConverted) {
 
 TEST_F(CaptureEngine, CloseFailureIsReportedAndTheDeviceCountsAsClosed) {
   sound.closeResult = 33;
-  CloseCaptureDevice(State(), Capture());
+  EXPECT_FALSE(CloseCaptureDevice(State(), Capture()));
   EXPECT_EQ(State().deviceOpen, 0);
   EXPECT_EQ(State().audioFault, 1);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].caption, "Sylvarine");
-  CloseCaptureDevice(State(), Capture());  // closed already: no second call
+  EXPECT_TRUE(CloseCaptureDevice(State(), Capture()));  // closed already: no second call
   EXPECT_EQ(std::count(sound.calls.begin(), sound.calls.end(), "close"), 1);
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "analyser/display/scale_layout.h"
+#include "analyser/display/scales.h"
 #include "analyser/frame/frame_placement.h"
 #include "analyser/frame/accelerators.h"
 #include "analyser/frame/menu_table.h"

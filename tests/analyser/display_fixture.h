@@ -3,7 +3,7 @@
 // made, drawing into a recording surface.
 #include <algorithm>
 
-#include "analyser/display/oscilloscope_parts.h"
+#include "analyser/display/drawing_resources.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/view_test.h"
 

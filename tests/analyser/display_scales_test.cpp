@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "analyser/display/scale_layout.h"
+#include "analyser/display/scales.h"
 #include "tests/analyser/display_fixture.h"
 #include "tests/support/golden_file.h"
 

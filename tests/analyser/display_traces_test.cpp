@@ -1,6 +1,6 @@
 #include <limits>
 
-#include "analyser/display/oscilloscope_parts.h"
+#include "analyser/display/traces.h"
 #include "tests/analyser/display_fixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "analyser/display/display_parts.h"
+#include "analyser/display/level_meters.h"
 #include "tests/analyser/display_fixture.h"
 
 namespace {

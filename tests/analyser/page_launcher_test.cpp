@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "analyser/settings/page_launcher.h"
-#include "platform/windows_path.h"
+#include "platform/portable/windows_path.h"
 #include "tests/support/memory_machine.h"
 #include "tests/support/view_doubles.h"
 

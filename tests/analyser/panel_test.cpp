@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "analyser/display/display_parts.h"
 #include "analyser/display/panel_layout.h"
+#include "analyser/display/settings_panel.h"
 #include "analyser/state/command_ids.h"
 #include "tests/analyser/display_fixture.h"
 

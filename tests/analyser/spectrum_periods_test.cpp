@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -70,7 +71,7 @@ TEST(SpectrumPeriods, EveryStartMatchesTheScanOnManyKindsOfBlock) {
     const double hertz = 5.0 + 37.0 * round;
     const double amplitude = 1.0 + round * 3.0;
     for (int n = 0; n < filled; ++n) {
-      const double sine = amplitude * std::sin(2.0 * M_PI * hertz * n / 44100.0);
+      const double sine = amplitude * std::sin(2.0 * std::numbers::pi * hertz * n / 44100.0);
       x[n] = static_cast<int32_t>(std::lround(sine)) + (round % 3 == 0 ? level(random) : 0);
     }
     ExpectSameAsScan(*state, "sine and noise");

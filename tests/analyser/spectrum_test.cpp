@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstdint>
 #include <memory>
 #include <random>
@@ -37,7 +38,7 @@ void FillSine(int32_t* samples, double hertz, double amplitude = 100.0,
               int count = kSignificantSamples) {
   for (int n = 0; n < count; ++n)
     samples[n] =
-        static_cast<int32_t>(std::lround(amplitude * std::sin(2.0 * M_PI * hertz * n / 44100.0))) +
+        static_cast<int32_t>(std::lround(amplitude * std::sin(2.0 * std::numbers::pi * hertz * n / 44100.0))) +
         1;
 }
 

@@ -230,19 +230,44 @@ click_view() {
   xdotool mousemove $((WIN_X + $1)) $((VIEW_Y + $2)) sleep 0.1 click "${3:-1}"
 }
 
-# Takes a screenshot: screenshot FILE
-screenshot() { import -window root "$1"; }
+# A logical rectangle of the view as a screen geometry: view_geometry X Y WIDTH HEIGHT
+view_geometry() { echo "$3x$4+$((WIN_X + $1))+$((VIEW_Y + $2))"; }
+
+# Takes a screenshot of a complete picture into FILE: shots are taken until one on which
+# CONDITION holds (a command, run with the shot's path added) is repeated pixel for pixel
+# in REGION (a screen geometry; empty: the whole screen) by the next one, so that no paint
+# was under way. Fails after SECONDS.
+# screenshot_settled FILE REGION SECONDS [CONDITION...]
+screenshot_settled() {
+  local file=$1 region=$2 seconds=$3
+  shift 3
+  local end=$((SECONDS + seconds)) previous="" current
+  while :; do
+    import -window root "$file" || return 1
+    current=$(convert "$file" ${region:+-crop "$region" +repage} rgb:- | md5sum)
+    if [[ $current == "$previous" ]] && { (($# == 0)) || "$@" "$file"; }; then return 0; fi
+    ((SECONDS < end)) || return 1
+    previous=$current
+  done
+}
+
+# Takes a screenshot once the whole screen has settled: screenshot FILE [CONDITION...]
+screenshot() {
+  local file=$1
+  shift
+  screenshot_settled "$file" "" 20 "$@" || fail "no settled picture for $file"
+}
 
 # Number of pixels of one colour in a logical rectangle of the view:
 # count_colour IMAGE X Y WIDTH HEIGHT '#RRGGBB'
 count_colour() {
-  convert "$1" -crop "$4x$5+$((WIN_X + $2))+$((VIEW_Y + $3))" +repage txt:- |
+  convert "$1" -crop "$(view_geometry "$2" "$3" "$4" "$5")" +repage txt:- |
     grep -ci "$6" || true
 }
 
 # A checksum of a logical rectangle of the view: region_sum IMAGE X Y WIDTH HEIGHT
 region_sum() {
-  convert "$1" -crop "$4x$5+$((WIN_X + $2))+$((VIEW_Y + $3))" +repage rgb:- | md5sum | cut -c1-32
+  convert "$1" -crop "$(view_geometry "$2" "$3" "$4" "$5")" +repage rgb:- | md5sum | cut -c1-32
 }
 
 # Waits for the program to end by itself: wait_for_exit PID [SECONDS]
@@ -350,6 +375,15 @@ save_new_document() {
 # Waits until the sink plays something: a player's sound has reached the server.
 wait_for_playing() {
   wait_for 10 bash -c '[[ -n $(pactl list short sink-inputs) ]]' || fail "nothing plays"
+}
+
+# Succeeds while a program records through the path SYLVARINE_SOUND_INPUT names: ALSA's
+# pulse plugin names its streams "ALSA plug-in [program]", the server's client does not.
+records_through_chosen_path() {
+  local names
+  names=$(pactl list source-outputs | grep 'application.name = ') || return 1
+  if [[ ${SYLVARINE_SOUND_INPUT:-} == alsa ]]; then [[ $names == *'ALSA plug-in'* ]]
+  else [[ $names != *'ALSA plug-in'* ]]; fi
 }
 
 # Walks the menus from the keyboard at a person's pace: menu_keys alt+m a

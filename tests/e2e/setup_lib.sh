@@ -18,11 +18,19 @@ RUN_COUNT=0
 # A text's height in pixels as the window's layout states it: text_height Heading|Status|PlatformLine
 text_height() {
   local height
-  height=$(sed -n "s/.*WindowText $1{\([0-9]*\),.*/\1/p" "$SYLVARINE_SOURCE/installer/installer_window_layout.h")
+  height=$(sed -n "s/.*WindowText $1{.*WindowFont(\([0-9]*\),.*/\1/p" "$SYLVARINE_SOURCE/installer/window/window_layout.h")
   [[ -n "$height" ]] || fail "no height of $1 in the window's layout"
   echo "$height"
 }
 STATUS_HEIGHT=$(text_height Status)
+# The status line's band: centred on the 768-pixel screen that the window fills.
+STATUS_TOP=$((384 - STATUS_HEIGHT / 2))
+
+# Succeeds when IMAGE shows the status line's white text: the window has painted.
+status_painted() {
+  [[ $(convert "$1" -crop "400x$STATUS_HEIGHT+312+$STATUS_TOP" +repage \
+    -format '%[fx:maxima.r > 0.9 && maxima.b > 0.9]' info:) == 1 ]]
+}
 
 # Rewrites one header entry of the medium's script: set_entry OLD NEW ("<OLD>" becomes "<NEW>").
 set_entry() {

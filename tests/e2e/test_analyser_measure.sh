@@ -20,7 +20,7 @@ click_view 270 220 1
 clicked_at=$(date +%s%N)
 appeared=""
 for _ in $(seq 100); do
-  screenshot after.png
+  import -window root after.png
   if (($(count_colour after.png 25 25 490 80 '#FF0000') > 20)); then appeared=1; break; fi
   sleep 0.05
 done
@@ -29,7 +29,11 @@ elapsed_ms=$((($(date +%s%N) - clicked_at) / 1000000))
 echo "trace after $elapsed_ms ms"
 # Two seconds is the promise; a sanitized build on a busy machine gets some slack.
 ((elapsed_ms < ${E2E_TRACE_LIMIT_MS:-6000})) || fail "the trace took $elapsed_ms ms"
+# The trace keeps moving: only the prompt has to settle.
+screenshot_settled after.png "$(view_geometry 15 455 480 20)" 20 || fail "the prompt did not settle"
 [[ $(region_sum after.png 15 455 480 20) != "$prompt_before" ]] || fail "the prompt did not change"
+wait_for 5 records_through_chosen_path ||
+  fail "not recording through ${SYLVARINE_SOUND_INPUT:-the server}: $(pactl list source-outputs)"
 
 click_view 270 220 3
 wait_for 10 bash -c "import -window root '$E2E_TMP/stopped.png' &&

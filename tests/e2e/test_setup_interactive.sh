@@ -25,7 +25,7 @@ window=$(xdotool search --onlyvisible --name '^Corvane\.\.\.  For Windows 95/98/
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [[ $X == 0 && $Y == 0 && $WIDTH -gt 1000 && $WIDTH -le 1024 && $HEIGHT -gt 740 && $HEIGHT -le 768 ]] ||
   fail "window at $X,$Y size ${WIDTH}x$HEIGHT"
-import -window root "$E2E_TMP/screen.png"
+screenshot "$E2E_TMP/screen.png" status_painted
 [[ $(pixel_at 100 $((HEIGHT - 100)) "$E2E_TMP/screen.png") == 0,128,0 ]] || fail "background is not green"
 white_in() { convert "$E2E_TMP/screen.png" -crop "$1" +repage -format '%[fx:maxima.r > 0.9 && maxima.b > 0.9]' info:; }
 heading=$(text_height Heading)

@@ -26,13 +26,9 @@ wait_line "message: Un fichier n'a pas été trouvé !"
 wait_for 20 xdotool search --onlyvisible --name '^Corvane\.\.\.$' || fail "no message box"
 box=$(xdotool search --onlyvisible --name '^Corvane\.\.\.$' | tail -1)
 eval "$(xdotool getwindowgeometry --shell "$box")"
-# The status line is centred on the 768-pixel screen.
-status_top=$((384 - STATUS_HEIGHT / 2))
-((Y + HEIGHT <= status_top)) || fail "the message box (y $Y, height $HEIGHT) covers the status line"
-import -window root "$E2E_TMP/missing.png"
-status_white=$(convert "$E2E_TMP/missing.png" -crop 400x$STATUS_HEIGHT+312+$status_top +repage \
-  -format '%[fx:maxima.r > 0.9 && maxima.b > 0.9]' info:)
-[[ $status_white == 1 ]] || fail "the status line is not visible beside the message box"
+((Y + HEIGHT <= STATUS_TOP)) || fail "the message box (y $Y, height $HEIGHT) covers the status line"
+screenshot_settled "$E2E_TMP/missing.png" "" 20 status_painted ||
+  fail "the status line is not visible beside the message box"
 press_in 'Corvane...' Return
 wait_end
 expect_status 1
@@ -44,10 +40,9 @@ start_in "$MEDIUM" ./setup
 wait_line "status: $long"
 wait_for 20 xdotool search --onlyvisible --name '^Corvane\.\.\.  For' || fail "no installer window"
 white_in() { convert "$E2E_TMP/long.png" -crop "$1" +repage -format '%[fx:maxima.r > 0.9 && maxima.b > 0.9]' info:; }
-# The window is mapped before it is painted: wait for white in the status line's band.
-band_height=$((STATUS_HEIGHT + 10)) band_top=$((status_top - 5))
-status_shown() { import -window root "$E2E_TMP/long.png" && [[ $(white_in 400x$band_height+312+$band_top) == 1 ]]; }
-wait_for 20 status_shown || fail "no status line"
+# The window is mapped before it is painted: wait for its status line.
+screenshot_settled "$E2E_TMP/long.png" "" 20 status_painted || fail "no status line"
+band_height=$((STATUS_HEIGHT + 10)) band_top=$((STATUS_TOP - 5))
 [[ $(white_in 6x$band_height+0+$band_top) == 0 && $(white_in 6x$band_height+1018+$band_top) == 0 ]] ||
   fail "the long status line runs past the window's edges"
 kill "$SETUP_PID"

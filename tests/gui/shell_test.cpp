@@ -120,8 +120,8 @@ TEST_F(ShellTest, ClosingSavesTheProfileAfterClosingTheDevice) {
   ASSERT_FALSE(sound.calls.empty());
   EXPECT_EQ(sound.calls.back(), "close");
   QSettingsProfile reread(dir.filePath("Sylvarine.conf"));
-  EXPECT_EQ(reread.GetProfileInt("settings", "couleur6", -1), 0x00123456);
-  EXPECT_EQ(reread.GetProfileInt("settings", "trace", -1), 2);
+  EXPECT_EQ(reread.ReadProfileInt("settings", "couleur6", -1), 0x00123456);
+  EXPECT_EQ(reread.ReadProfileInt("settings", "trace", -1), 2);
 }
 
 TEST_F(ShellTest, MenusShowCheckMarksNotIcons) {
@@ -250,17 +250,17 @@ TEST(QSettingsProfileTest, RoundTripAndMissingEntries) {
   const QString file = dir.filePath("p.conf");
   {
     QSettingsProfile profile(file);
-    EXPECT_EQ(profile.GetProfileInt("settings", "couleur1", 7), 7);
+    EXPECT_EQ(profile.ReadProfileInt("settings", "couleur1", 7), 7);
     EXPECT_TRUE(profile.WriteProfileInt("settings", "couleur1", 12632256));
     EXPECT_TRUE(profile.WriteProfileInt("settings", "trace", 0));
     EXPECT_TRUE(profile.WriteProfileInt("settings", "odd", -5));
   }
   QSettingsProfile again(file);
-  EXPECT_EQ(again.GetProfileInt("settings", "couleur1", 7), 12632256);
-  EXPECT_EQ(again.GetProfileInt("settings", "trace", 7), 0);
-  EXPECT_EQ(again.GetProfileInt("settings", "odd", 7), -5);
+  EXPECT_EQ(again.ReadProfileInt("settings", "couleur1", 7), 12632256);
+  EXPECT_EQ(again.ReadProfileInt("settings", "trace", 7), 0);
+  EXPECT_EQ(again.ReadProfileInt("settings", "odd", 7), -5);
   again.Settings().setValue("settings/bad", "pas un nombre");
-  EXPECT_EQ(again.GetProfileInt("settings", "bad", 3), 3);
+  EXPECT_EQ(again.ReadProfileInt("settings", "bad", 3), 3);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Copies, the runtime rewrite, the private runtime files and the registry reads.
 #include <algorithm>
 
-#include "installer/piece_copy.h"
-#include "installer/runtime_patch.h"
+#include "installer/operations/piece_copy.h"
+#include "installer/operations/runtime_patch.h"
 #include "tests/installer/installer_fixture.h"
 
 namespace {

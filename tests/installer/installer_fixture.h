@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "installer/corvane_view.h"
-#include "platform/text_encoding.h"
+#include "installer/modes/corvane_view.h"
+#include "platform/portable/text_encoding.h"
 #include "tests/installer_doubles/installer_run.h"
 #include "tests/support/memory_machine.h"
 

@@ -31,9 +31,9 @@ TEST(MemoryMachine, WritesReplaceOnlyOnCommit) {
   EXPECT_LT(machine.CreateForWriting("C:\\nowhere\\f.txt"), 0);
   machine.AddFile("setup.inf", "CRV");
   EXPECT_TRUE(machine.HasFile("Z:\\medium\\setup.inf"));
-  EXPECT_FALSE(machine.CreateDirectory("C:\\a\\b"));
-  EXPECT_TRUE(machine.CreateDirectory("C:\\a"));
-  EXPECT_TRUE(machine.CreateDirectory("C:\\a\\b"));
+  EXPECT_FALSE(machine.MakeDirectory("C:\\a\\b"));
+  EXPECT_TRUE(machine.MakeDirectory("C:\\a"));
+  EXPECT_TRUE(machine.MakeDirectory("C:\\a\\b"));
 }
 
 TEST(MemoryMachine, ShortNamesFollowTheHostRule) {

@@ -214,7 +214,7 @@ TEST_F(ModesTest, UninstallYesRemovesEveryRecordedFile) {
   machine.AddFile("C:\\P\\kept.txt", "not recorded");
   const std::string log = *machine.FileContents("C:\\P\\uninst.inf");
   // Started as the registration starts it; the log has "UNINSTAL" and ".." defaults.
-  machine.DeleteFile("setup.inf");
+  machine.RemoveFile("setup.inf");
   ui.events.clear();
   ui.statuses.clear();
   EXPECT_EQ(Run("\"C:\\P\\uninst.inf\""), 0);
@@ -244,7 +244,7 @@ TEST_F(ModesTest, UninstallYesRemovesEveryRecordedFile) {
 
 TEST_F(ModesTest, UninstallNoRemovesNothing) {
   ASSERT_EQ(Install("C:\\P"), 0);
-  machine.DeleteFile("setup.inf");
+  machine.RemoveFile("setup.inf");
   ui.yesNoAnswer = MessageAnswer::No;
   ui.statuses.clear();
   ASSERT_EQ(Start("C:\\P\\uninst.inf"), std::nullopt);
@@ -262,7 +262,7 @@ TEST_F(ModesTest, UninstallNoRemovesNothing) {
 TEST_F(ModesTest, UninstallWithoutStoredDestinationRemovesNothing) {
   ASSERT_EQ(Install("C:\\P"), 0);
   machine.localMachine.DeleteKey(kKey);
-  machine.DeleteFile("setup.inf");
+  machine.RemoveFile("setup.inf");
   ScriptHeader h;
   EXPECT_EQ(Run("C:\\P\\uninst.inf"), 1);
   EXPECT_EQ(ui.messages.back(), "Unable to uninstall this program !");
@@ -330,7 +330,7 @@ TEST_F(ModesTest, ModeRunsOnceAndEndsTwoSecondsAfterTheLastStatus) {
 }
 
 TEST_F(ModesTest, UninstallerIsCopiedFromSetupExeOnAMediumWithThatName) {
-  machine.DeleteFile("setup");
+  machine.RemoveFile("setup");
   machine.AddFile("setup.exe", "windows-named installer", true);
   PutScript(MakeScript({}, "<ENDSCRIPT>"));
   ui.typed = "C:\\P";
@@ -364,7 +364,7 @@ TEST_F(ModesTest, NamelessProductLeavesTheOtherRegistrationsAlone) {
               "<missing>");
     EXPECT_TRUE(machine.HasFile("C:\\P\\uninst.inf")) << "the log is still written";
 
-    machine.DeleteFile("setup.inf");
+    machine.RemoveFile("setup.inf");
     EXPECT_EQ(Run("C:\\P\\uninst.inf"), 0);
     EXPECT_FALSE(machine.HasFile("C:\\P\\uninst.inf"));
     EXPECT_EQ(Value(RegistryRoot::LocalMachine, other, "DisplayName"), "Other") << nameless;

@@ -1,4 +1,4 @@
-#include "installer/script_entries.h"
+#include "installer/script/script_entries.h"
 
 #include <gtest/gtest.h>
 

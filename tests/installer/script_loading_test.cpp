@@ -1,4 +1,5 @@
 // Finding and loading the script, and the opening of the uninstall log.
+#include "installer/script/command_line.h"
 #include "tests/installer/golden_files.h"
 #include "tests/installer/installer_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "installer/shortcut_writer.h"
+#include "installer/operations/shortcut_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // event.
 #include <cstdint>
 
-#include "installer/corvane_view.h"
+#include "installer/modes/corvane_view.h"
 #include "tests/installer_doubles/recording_installer_ui.h"
 
 // Set-up, then the first paint.

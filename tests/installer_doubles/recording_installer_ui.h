@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "installer/corvane_view.h"
+#include "installer/modes/corvane_view.h"
 
 class RecordingInstallerUi : public IInstallerUi {
  public:

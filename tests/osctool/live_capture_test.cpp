@@ -1,11 +1,15 @@
-// One acquisition without a window, in virtual time: arm, captureWait, collect; a stream
-// that starts late is waited for up to the silence limit, and failures end the capture.
+// Acquisitions without a window, through the capture engine, in virtual time: arm,
+// captureWait, collect; a stream that starts late is armed again; the device's silence and
+// failures end the capture; a series keeps its interval.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
-#include "analyser/capture/capture_engine.h"
+#include <cerrno>
+
+#include "platform/portable/recording_window.h"
+#include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/live_capture.h"
 
 namespace {
@@ -54,27 +58,31 @@ class ScriptedDevice : public ISoundInput {
 
 class LiveCaptureTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    state->captureWait = 400;
-    device.now = [this] { return now; };
-  }
+  void SetUp() override { device.now = [this] { return now; }; }
+  // Each capture gets a fresh state whose device the engine opened, as the view opens it.
   LiveCapture Make() {
-    return LiveCapture(*state, device, CaptureClock{[this] { return now; },
-                                                   [this](Clock::time_point until) {
-                                                     if (until > now) now = until;
-                                                   }});
+    states.push_back(std::make_unique<ViewState>());
+    state = states.back().get();
+    state->captureWait = 400;
+    FillCaptureRecords(*state);
+    OpenCaptureDevice(*state, device, messages);
+    return LiveCapture(*state, CaptureServices{timers, invalidation, messages, device},
+                       CaptureClock{[this] { return now; },
+                                    [this](Clock::time_point until) {
+                                      if (until > now) now = until;
+                                    }});
   }
-  std::unique_ptr<ViewState> state = std::make_unique<ViewState>();
+  std::vector<std::unique_ptr<ViewState>> states;
+  ViewState* state = nullptr;
   ScriptedDevice device;
+  InertTimers timers;
+  InertInvalidation invalidation;
+  CountedMessages messages;
   Clock::time_point now{};
 };
 
-TEST_F(LiveCaptureTest, OpensWithTheAnalysersFormatAndCollectsCaptureWaitAfterTheArm) {
+TEST_F(LiveCaptureTest, CollectsCaptureWaitAfterTheArm) {
   LiveCapture capture = Make();
-  ASSERT_TRUE(capture.Open());
-  EXPECT_EQ(device.format_.samplesPerSecond, 44100u);
-  EXPECT_EQ(device.format_.channels, 2);
-  EXPECT_EQ(device.format_.bitsPerSample, 8);
   EXPECT_EQ(capture.Record(), CaptureOutcome::Recorded);
   ASSERT_EQ(device.collectTimes.size(), 1u);
   EXPECT_EQ(device.collectTimes[0] - device.startTimes[0], 400ms);
@@ -89,7 +97,6 @@ TEST_F(LiveCaptureTest, OpensWithTheAnalysersFormatAndCollectsCaptureWaitAfterTh
 TEST_F(LiveCaptureTest, AStreamThatStartsLateIsArmedAgainUntilABlockIsWhole) {
   device.deliveries = {0, 3000, kCaptureBufferBytes};
   LiveCapture capture = Make();
-  ASSERT_TRUE(capture.Open());
   EXPECT_EQ(capture.Record(), CaptureOutcome::Recorded);
   EXPECT_EQ(capture.Recordings(), 3);
   // The block written is the third recording's, whole.
@@ -98,33 +105,72 @@ TEST_F(LiveCaptureTest, AStreamThatStartsLateIsArmedAgainUntilABlockIsWhole) {
   EXPECT_EQ(capture.FramesAfterStart(), 4000);
 }
 
-TEST_F(LiveCaptureTest, ASilentDeviceFailsAtTheSilenceLimit) {
+TEST_F(LiveCaptureTest, SilenceIsTheDevicesReportOrNoWholeBlockWithinItsLimit) {
   device.deliveries = {0};
-  LiveCapture capture = Make();
-  ASSERT_TRUE(capture.Open());
+  device.collectResult = -ETIME;  // what the threaded device says after its silence limit
+  LiveCapture silent = Make();
+  EXPECT_EQ(silent.Record(), CaptureOutcome::Silent);
+  EXPECT_EQ(silent.Recordings(), 1);
+  EXPECT_EQ(messages.Shown(), 1);  // the engine's report, counted, not printed
+
+  // A trickle that is never silent yet never whole.
+  device.deliveries = {100};
+  device.collectResult = 0;
+  LiveCapture trickle = Make();
   const Clock::time_point begin = now;
-  EXPECT_EQ(capture.Record(), CaptureOutcome::Silent);
-  EXPECT_GE(now - begin, kCaptureSilenceLimit);
-  EXPECT_LT(now - begin, kCaptureSilenceLimit + 400ms);
-  EXPECT_EQ(capture.Recordings(), 13);  // ceil(5000 / 400)
+  EXPECT_EQ(trickle.Record(), CaptureOutcome::Silent);
+  EXPECT_GE(now - begin, RecordingWindow::kSilenceLimit);
+  EXPECT_LT(now - begin, RecordingWindow::kSilenceLimit + 400ms);
 }
 
 TEST_F(LiveCaptureTest, DeviceFailuresEndTheCapture) {
-  device.openResult = -19;
-  EXPECT_FALSE(Make().Open());
+  device.openResult = -ENODEV;
+  LiveCapture unopened = Make();
+  EXPECT_EQ(unopened.Record(), CaptureOutcome::NoDevice);
+  EXPECT_EQ(device.starts, 0);
   device.openResult = 0;
 
-  device.startResult = -5;
+  device.startResult = -EIO;
   LiveCapture starting = Make();
-  ASSERT_TRUE(starting.Open());
   EXPECT_EQ(starting.Record(), CaptureOutcome::DeviceFailed);
   EXPECT_TRUE(device.collectTimes.empty());
 
   device.startResult = 0;
-  device.collectResult = -62;
+  device.collectResult = -EIO;
   LiveCapture collecting = Make();
-  ASSERT_TRUE(collecting.Open());
   EXPECT_EQ(collecting.Record(), CaptureOutcome::DeviceFailed);
+}
+
+TEST_F(LiveCaptureTest, ASeriesArmsItsBlocksTheIntervalApart) {
+  device.deliveries = {kCaptureBufferBytes, 0, kCaptureBufferBytes};  // the second waits once
+  LiveCapture capture = Make();
+  std::vector<int> numbers;
+  EXPECT_EQ(capture.RecordSeries(3, 450ms,
+                                 [&](int number, std::chrono::milliseconds lateBy) {
+                                   numbers.push_back(number);
+                                   EXPECT_EQ(lateBy, 0ms);
+                                   now += 20ms;  // saving the block
+                                   return true;
+                                 }),
+            CaptureOutcome::Recorded);
+  EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
+  ASSERT_EQ(device.startTimes.size(), 4u);
+  const Clock::time_point first = device.startTimes[0];
+  // The second block is armed on time, armed again for its late stream, and the third
+  // follows the arm that recorded it.
+  EXPECT_EQ(device.startTimes[1] - first, 450ms);
+  EXPECT_EQ(device.startTimes[2] - first, 850ms);
+  EXPECT_EQ(device.startTimes[3] - first, 1300ms);
+
+  // A handler slower than the interval makes the next arm late, and says by how much.
+  std::vector<std::chrono::milliseconds> late;
+  device.deliveries = {kCaptureBufferBytes};
+  capture.RecordSeries(2, 450ms, [&](int, std::chrono::milliseconds lateBy) {
+    late.push_back(lateBy);
+    now += 100ms;
+    return true;
+  });
+  EXPECT_EQ(late, (std::vector<std::chrono::milliseconds>{0ms, 50ms}));
 }
 
 }  // namespace

@@ -1,7 +1,13 @@
 // Each bin's period lengths: the table's examples, and every length from 3 to 3127 samples
-// in exactly one bin.
+// in exactly one bin; each bin's band of frequencies: where the analysis itself puts a sine.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <algorithm>
+#include <memory>
+#include <numbers>
+
+#include "analyser/spectrum/analyse_spectrum.h"
 #include "tools/osctool/spectrum_bands.h"
 
 namespace {
@@ -30,6 +36,41 @@ TEST(SpectrumBands, EveryLengthFromThreeTo3127LandsInOneBin) {
     }
     EXPECT_EQ(bins, length >= 3 && length <= 3127 ? 1 : 0) << length;
   }
+}
+
+// The bin where the analyser's own analysis of a full-scale sine of `hz` peaks.
+int PeakBinOfSine(ViewState& state, double hz) {
+  state = ViewState{};
+  state.integrationEnabled = 0;
+  for (int k = 0; k < 4000; ++k) {
+    const auto s = static_cast<int32_t>(std::lround(32767 * std::sin(2 * std::numbers::pi * hz * k / 44100)));
+    state.samples.rightSamples[k] = ((s >> 8) + 128) - 127;
+  }
+  AnalyseSpectrumOf(state, 1);
+  const int32_t* bins = state.spectrum.integratedSpectrum[0];
+  return static_cast<int>(std::max_element(bins, bins + kSpectrumBins) - bins);
+}
+
+TEST(SpectrumBands, ASinePeaksInTheBinWhoseBandHoldsItsFrequency) {
+  auto state = std::make_unique<ViewState>();
+  constexpr int kSines = 120;
+  for (int i = 0; i < kSines; ++i) {
+    const double hz = 30 * std::pow(11000.0 / 30, i / (kSines - 1.0));
+    const int bin = PeakBinOfSine(*state, hz);
+    const auto band = BandOfBin(bin);
+    ASSERT_TRUE(band) << hz << " Hz peaks in bin " << bin;
+    EXPECT_TRUE(band->low < hz && hz <= band->high)
+        << hz << " Hz peaks in bin " << bin << ", " << band->low << " - " << band->high;
+  }
+  // The bands meet: each begins where the one below ends.
+  std::optional<BinBand> below;
+  for (int bin = 0; bin < kSpectrumBins; ++bin)
+    if (const auto band = BandOfBin(bin)) {
+      if (below) {
+        EXPECT_DOUBLE_EQ(band->low, below->high) << bin;
+      }
+      below = band;
+    }
 }
 
 TEST(SpectrumBands, FilledBinsNameTheirNeighbours) {

@@ -234,9 +234,9 @@ TEST_F(HostMachineTest, FileReplacedOnlyWhenCommitted) {
 
 TEST_F(HostMachineTest, DirectoriesDeletionAndExecutableMode) {
   PreparedMachine machine(machinePath());
-  EXPECT_TRUE(machine.CreateDirectory("C:\\Apps"));
-  EXPECT_FALSE(machine.CreateDirectory("C:\\Apps"));
-  EXPECT_FALSE(machine.CreateDirectory("C:\\a\\b"));  // one level only
+  EXPECT_TRUE(machine.MakeDirectory("C:\\Apps"));
+  EXPECT_FALSE(machine.MakeDirectory("C:\\Apps"));
+  EXPECT_FALSE(machine.MakeDirectory("C:\\a\\b"));  // one level only
   ASSERT_TRUE(WriteWhole(machine, "C:\\Apps\\setup", "#!"));
   ASSERT_TRUE(WriteWhole(machine, "C:\\Apps\\CRVunins.exe", "#!"));
   const QString source = driveC() + "/Apps/setup";
@@ -245,15 +245,15 @@ TEST_F(HostMachineTest, DirectoriesDeletionAndExecutableMode) {
                                          "C:\\Apps\\CRVunins.exe"));
   EXPECT_TRUE(QFile::permissions(driveC() + "/Apps/CRVunins.exe") &
               QFileDevice::ExeOwner);
-  EXPECT_FALSE(machine.DeleteFile("C:\\Apps"));
-  EXPECT_TRUE(machine.DeleteFile("C:\\Apps\\setup"));
+  EXPECT_FALSE(machine.RemoveFile("C:\\Apps"));
+  EXPECT_TRUE(machine.RemoveFile("C:\\Apps\\setup"));
   EXPECT_FALSE(machine.FileExists("C:\\Apps\\setup"));
-  EXPECT_FALSE(machine.DeleteFile("C:\\Apps\\setup"));
+  EXPECT_FALSE(machine.RemoveFile("C:\\Apps\\setup"));
 
   // A read-only file stays, even for a user whom the host lets write anywhere.
   const QString readOnly = driveC() + "/Apps/CRVunins.exe";
   ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-  EXPECT_FALSE(machine.DeleteFile("C:\\Apps\\CRVunins.exe"));
+  EXPECT_FALSE(machine.RemoveFile("C:\\Apps\\CRVunins.exe"));
   EXPECT_TRUE(QFile::exists(readOnly));
 }
 
@@ -316,10 +316,10 @@ TEST_F(HostMachineTest, NamesAreFoundWhateverTheirCaseAndNewOnesKeepTheirs) {
   // A new name keeps the case written, in the folder found.
   ASSERT_TRUE(WriteWhole(machine, "c:\\windows\\system\\New.TXT", "n"));
   EXPECT_TRUE(QFile::exists(driveC() + "/WINDOWS/SYSTEM/New.TXT"));
-  EXPECT_TRUE(machine.CreateDirectory("C:\\WINDOWS\\Start menu\\PROGRAMS\\Sylvarine"));
+  EXPECT_TRUE(machine.MakeDirectory("C:\\WINDOWS\\Start menu\\PROGRAMS\\Sylvarine"));
   EXPECT_TRUE(QDir(driveC() + "/WINDOWS/Start Menu/Programs/Sylvarine").exists());
-  EXPECT_FALSE(machine.CreateDirectory("c:\\windows"));  // exists, in another case
-  EXPECT_TRUE(machine.DeleteFile("C:\\PROGRAM FILES\\help.HTM"));
+  EXPECT_FALSE(machine.MakeDirectory("c:\\windows"));  // exists, in another case
+  EXPECT_TRUE(machine.RemoveFile("C:\\PROGRAM FILES\\help.HTM"));
   EXPECT_FALSE(QFile::exists(driveC() + "/Program Files/Help.htm"));
 
   // Accented letters of the code page compare without case too.

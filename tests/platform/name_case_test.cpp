@@ -1,4 +1,4 @@
-#include "platform/name_case.h"
+#include "platform/portable/name_case.h"
 
 #include <gtest/gtest.h>
 

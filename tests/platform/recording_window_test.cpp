@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/recording_window.h"
+#include "platform/portable/recording_window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/registry_hive.h"
+#include "platform/portable/registry_hive.h"
 
 #include <gtest/gtest.h>
 

@@ -9,9 +9,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "installer/shortcut_writer.h"
+#include "installer/operations/shortcut_writer.h"
 #include "platform/linux/host_machine.h"
-#include "platform/shell_link_reader.h"
+#include "platform/portable/shell_link_reader.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ TEST_F(ShellLinkMirrorTest, EachShellFolderHasItsPlaceOnTheDesktop) {
   PutFile("C:\\Program Files\\Sylvarine\\help.htm", false);
   const std::string program = "C:\\Program Files\\Sylvarine\\sylvarine";
   const std::string page = "C:\\Program Files\\Sylvarine\\help.htm";
-  ASSERT_TRUE(machine->CreateDirectory("C:\\WINDOWS\\Start Menu\\Programs\\Sylvarine"));
+  ASSERT_TRUE(machine->MakeDirectory("C:\\WINDOWS\\Start Menu\\Programs\\Sylvarine"));
   ASSERT_TRUE(WriteShortcutFile(*machine, "C:\\WINDOWS\\Start Menu\\Programs\\Sylvarine\\Sylvarine.lnk", program));
   ASSERT_TRUE(WriteShortcutFile(*machine, "C:\\WINDOWS\\Start Menu\\Programs\\Sylvarine\\Aide de Sylvarine.lnk", page));
   ASSERT_TRUE(WriteShortcutFile(*machine, "C:\\WINDOWS\\Start Menu\\Sylvarine.lnk", program));
@@ -105,7 +105,7 @@ TEST_F(ShellLinkMirrorTest, EachShellFolderHasItsPlaceOnTheDesktop) {
                            "C:\\WINDOWS\\Start Menu\\Programs\\Sylvarine\\Aide de Sylvarine.lnk",
                            "C:\\WINDOWS\\Start Menu\\Sylvarine.lnk", "c:\\windows\\desktop\\SYLVARINE.LNK",
                            "C:\\WINDOWS\\Start Menu\\Programs\\StartUp\\Sylvarine.lnk"})
-    EXPECT_TRUE(machine->DeleteFile(link)) << link;
+    EXPECT_TRUE(machine->RemoveFile(link)) << link;
   EXPECT_FALSE(QFileInfo::exists(Applications()));
   EXPECT_FALSE(QFile::exists(sandbox.path() + "/Bureau/Sylvarine.desktop"));
   EXPECT_FALSE(QFile::exists(sandbox.path() + "/config/autostart/test-machine-Sylvarine.desktop"));
@@ -119,7 +119,7 @@ TEST_F(ShellLinkMirrorTest, AnEntryThePersonMadeIsNotRemoved) {
   ASSERT_TRUE(own.open(QIODevice::WriteOnly));
   own.write("[Desktop Entry]\nType=Application\nName=Mine\nExec=mine\n");
   own.close();
-  EXPECT_TRUE(machine->DeleteFile("C:\\WINDOWS\\Desktop\\App.lnk"));
+  EXPECT_TRUE(machine->RemoveFile("C:\\WINDOWS\\Desktop\\App.lnk"));
   EXPECT_TRUE(QFile::exists(entry));
 }
 

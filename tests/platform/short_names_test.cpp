@@ -1,4 +1,4 @@
-#include "platform/short_names.h"
+#include "platform/portable/short_names.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/threaded_sound_input.h"
+#include "platform/portable/threaded_sound_input.h"
 
 namespace {
 
@@ -193,7 +193,7 @@ TEST_F(Device, OnlySoundFromAfterTheArmIsHandedOverAndIdleMeansNoStream) {
   script_->Advance(ThreadedSoundInput::kKeepAlive + 1ms);
   ASSERT_TRUE(StreamRuns(false));
   EXPECT_EQ(device->Close(), 0);
-  EXPECT_EQ(device->Close(), -EBADFD);
+  EXPECT_EQ(device->Close(), ThreadedSoundInput::kNotOpen);
 }
 
 TEST_F(Device, AFastCycleKeepsItsStreamAndARecordingNeverLeftEndsItsStream) {
@@ -238,8 +238,8 @@ TEST_F(Device, OpenReportsTheStreamsFailureAndRefusesOtherFormats) {
   EXPECT_EQ(device->Open(WaveFormat{1, 2, 48000, 96000, 2, 8, 0}), -EINVAL);
   script_->openResult = -ENOENT;
   EXPECT_EQ(device->Open(kCaptureFormat), -ENOENT);
-  EXPECT_EQ(device->Start(), -EBADFD);
-  EXPECT_EQ(device->Close(), -EBADFD);
+  EXPECT_EQ(device->Start(), ThreadedSoundInput::kNotOpen);
+  EXPECT_EQ(device->Close(), ThreadedSoundInput::kNotOpen);
 }
 
 // A sound library stuck for good: the caller is never held up, the silence limit turns
@@ -277,7 +277,7 @@ TEST_F(Device, AServerThatNeverAnswersIsNoDevice) {
   EXPECT_EQ(device->Open(kCaptureFormat), -ETIMEDOUT);
   EXPECT_LT(std::chrono::steady_clock::now() - before,
             ThreadedSoundInput::kOpenDeadline + ThreadedSoundInput::kCloseDeadline + 500ms);
-  EXPECT_EQ(device->Start(), -EBADFD);
+  EXPECT_EQ(device->Start(), ThreadedSoundInput::kNotOpen);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/windows_path.h"
+#include "platform/portable/windows_path.h"
 
 #include <gtest/gtest.h>
 

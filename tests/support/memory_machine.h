@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "platform/machine.h"
-#include "platform/registry_hive.h"
-#include "platform/short_names.h"
-#include "platform/windows_path.h"
+#include "platform/portable/registry_hive.h"
+#include "platform/portable/short_names.h"
+#include "platform/portable/windows_path.h"
 
 class MemoryMachine : public IMachine {
  public:
@@ -125,14 +125,14 @@ class MemoryMachine : public IMachine {
     std::string full = Resolve(path);
     return files_.count(full) != 0 || directories_.count(full) != 0;
   }
-  bool CreateDirectory(std::string_view path) override {
+  bool MakeDirectory(std::string_view path) override {
     std::string full = Resolve(path);
     if (files_.count(full) || directories_.count(full)) return false;
     if (!directories_.count(Parent(full))) return false;
     directories_.insert(full);
     return true;
   }
-  bool DeleteFile(std::string_view path) override { return files_.erase(Resolve(path)) != 0; }
+  bool RemoveFile(std::string_view path) override { return files_.erase(Resolve(path)) != 0; }
 
   bool ShortPathName(std::string_view path, std::string& shortPath) override {
     if (!FileExists(path)) return false;

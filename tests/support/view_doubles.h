@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/invalidation.h"
+#include "platform/message_box.h"
 #include "platform/profile.h"
 #include "platform/sound_input.h"
-#include "platform/view_host.h"
+#include "platform/timer_service.h"
 
 // Timers in virtual time: a test advances the clock and the due timer fires.
 class FakeTimers : public ITimerService {
@@ -116,8 +118,8 @@ class FakeSoundInput : public ISoundInput {
 
 class MemoryProfile : public IProfile {
  public:
-  int32_t GetProfileInt(std::string_view section, std::string_view key,
-                        int32_t defaultValue) override {
+  int32_t ReadProfileInt(std::string_view section, std::string_view key,
+                         int32_t defaultValue) override {
     auto it = values.find(Key(section, key));
     return it == values.end() ? defaultValue : it->second;
   }

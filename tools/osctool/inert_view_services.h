@@ -40,7 +40,7 @@ class SilentSoundInput : public ISoundInput {
 
 class DefaultsProfile : public IProfile {
  public:
-  int32_t GetProfileInt(std::string_view, std::string_view, int32_t defaultValue) override {
+  int32_t ReadProfileInt(std::string_view, std::string_view, int32_t defaultValue) override {
     return defaultValue;
   }
   bool WriteProfileInt(std::string_view, std::string_view, int32_t) override { return true; }

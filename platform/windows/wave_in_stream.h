@@ -1,0 +1,41 @@
+#pragma once
+// The capture stream on the system's wave input (waveIn*): the wave mapper's device,
+// opened without callback for 8-bit stereo at 44100 Hz, filling 8000-byte buffers by
+// itself. Several buffers stay queued so that recording runs on without gaps; a buffer
+// is read once the device marks it done, and queued again.
+//
+// Its calls may block inside the system's sound stack: only the capture device's own
+// thread makes them (ThreadedSoundInput).
+#include <cstdint>
+#include <memory>
+
+#include "platform/pcm_stream.h"
+
+class WaveInStream : public IPcmStream {
+ public:
+  static constexpr int kBuffers = 4;
+  static constexpr uint32_t kBufferBytes = 8000;
+  // How often a read looks at the buffer it waits for: no callback tells it.
+  static constexpr int kPollMs = 5;
+
+  WaveInStream();
+  ~WaveInStream() override;
+  WaveInStream(const WaveInStream&) = delete;
+  WaveInStream& operator=(const WaveInStream&) = delete;
+
+  // Results are 0 or the negated MMRESULT of the failed call.
+  int Open() override;
+  int Start() override;
+  void Stop() override;
+  long Read(uint8_t* into, long maxFrames, int timeoutMs, long& lagFrames, bool& broken) override;
+  void Close() override;
+
+  struct Buffers;
+
+ private:
+  std::unique_ptr<Buffers> buffers_;
+  void* device_ = nullptr;
+  int next_ = 0;                // the buffer read next
+  uint32_t readOffset_ = 0;     // bytes of it already read
+  int64_t framesBefore_ = 0;    // frames of the stream in the buffers before it
+};

@@ -1,0 +1,2 @@
+// Planted: an interface header reaching into an implementation.
+#include "platform/portable/registry_hive.h"

@@ -1,0 +1,2 @@
+// Planted: a portable implementation reaching into one system's folder.
+#include "platform/linux/host_machine.h"

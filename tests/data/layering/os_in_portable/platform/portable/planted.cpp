@@ -1,0 +1,2 @@
+// Planted: a portable implementation using a POSIX header.
+#include <unistd.h>
