@@ -10,8 +10,9 @@ PACKAGES := build-essential cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-pl
   jq man-db groff-base pipewire pipewire-bin wireplumber pipewire-pulse dbus-daemon \
   file lintian mmdebstrap
 
-# The Windows build: the mingw-w64 cross compiler, and Wine to run its tests.
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine fonts-wine
+# The Windows build: the mingw-w64 cross compiler, Wine to run its tests, and the SVG
+# renderer that makes the Win32 shell's bitmaps from the icons.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine fonts-wine librsvg2-bin
 
 JOBS ?= $(shell nproc)
 BUILD ?= build
@@ -76,7 +77,8 @@ pipewire-alsa-plugin: deps
 
 # The cores, platform/windows and their tests for 64-bit Windows (static runtime).
 windows: windows-deps
-	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Debug --toolchain cmake/mingw-w64-x86_64.cmake
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Debug --toolchain cmake/mingw-w64-x86_64.cmake \
+	  -DSYLVARINE_LINUX_BIN=$(abspath $(BUILD))/bin
 	cmake --build $(WINDOWS_BUILD) -j$(JOBS)
 
 test: build pipewire-alsa-plugin windows

@@ -7,6 +7,12 @@
 #include "analyser/state/drawing_resources.h"
 #include "platform/geometry.h"
 
+// <windows.h> names its TextOut function by a macro, which would rename the operation
+// below in some files and not in others.
+#ifdef TextOut
+#undef TextOut
+#endif
+
 class DrawingSurface {
  public:
   virtual ~DrawingSurface() = default;

@@ -4,6 +4,9 @@
 #include <algorithm>
 
 #include "analyser/display/drawing_resources.h"
+#include "analyser/display/scales.h"
+#include "analyser/display/scope_screen.h"
+#include "analyser/display/traces.h"
 #include "tests/support/recording_surface.h"
 #include "tests/support/view_test.h"
 

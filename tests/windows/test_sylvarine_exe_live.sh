@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# sylvarine.exe measuring a 1 kHz sine from a private PulseAudio server through Wine's
+# wave input: a left click in the trace area shows it live; the spectrograph comes from
+# the Mode menu; Save As writes a snapshot whose spectrum peaks at bin 41; the server
+# killed while measuring gives the two messages and the window keeps repainting; the
+# registry keeps the recent file, the preferences and the file type.
+source "$SYLVARINE_SOURCE/tests/windows/sylvarine_exe_lib.sh"
+readonly USE_FAILURE="Un problème est survenu au cours de l'utilisation de l'interface son."
+readonly REMINDER="Le programme ne peut pas fonctionner normalement"
+osctool="$SYLVARINE_LINUX_BIN/osctool"
+[[ -x $osctool ]] || { echo "no Linux osctool in $SYLVARINE_LINUX_BIN"; exit 77; }
+cd "$E2E_TMP"
+prepare_prefix
+start_xvfb 1024x768x24
+start_sound_server pulseaudio
+# Made by the server itself: a client that plays it would drop pieces on a busy machine.
+pactl load-module module-sine sink=testsink frequency=1000 >/dev/null
+start_sylvarine app.log
+wait_for_sylvarine_window "Sans titre - Sylvarine"
+grep -q "message:" app.log && fail "unexpected message: $(grep message: app.log)"
+
+click_view 270 220 1
+wait_for 20 trace_shows_signal || fail "no live trace after the click"
+
+screenshot scope.png
+menu_keys alt+d s  # Mode > Spectrographe
+wait_for_view_change scope.png 0 0 "$VIEW_WIDTH" "$VIEW_HEIGHT" || fail "the spectrograph did not show"
+screenshot spectrograph.png
+# The next block repaints the spectrograph with its spectra.
+wait_for_view_change spectrograph.png 0 0 "$VIEW_WIDTH" "$VIEW_HEIGHT" || fail "no block was shown"
+menu_keys alt+m r  # Mesure > Arrêt
+
+menu_keys alt+f r  # Fichier > Enregistrer sous...
+focus_dialog
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "$(windows_path "$E2E_TMP/live")"
+press_return
+wait_for 20 test -s live.osc || fail "Save As wrote nothing"
+wait_for_window "live.osc - Sylvarine" >/dev/null || fail "the title does not name the saved file"
+spectrum=$("$osctool" spectrum live.osc) || fail "osctool spectrum failed"
+jq -e '[.display[0] | to_entries | max_by(.value) | .key] == [41]' <<<"$spectrum" >/dev/null ||
+  fail "the right channel does not peak at bin 41: $spectrum"
+
+menu_keys alt+d o v  # Mode > Oscilloscope > 2 voies décalées
+menu_keys alt+m a    # Mesure > Marche
+wait_for 20 trace_shows_signal || fail "no trace while measuring again"
+kill_sound_server
+wait_for_message app.log "$USE_FAILURE" 20 || fail "no use-failure message"
+clock_ticks || fail "the window does not repaint under the message"
+close_box Sylvarine
+wait_for_message app.log "$REMINDER" 10 || fail "no reminder"
+close_box "Dodiravadovu Duzav"
+screenshot grid.png
+menu_keys alt+a g  # Affichage > Grille
+wait_for_view_change grid.png 20 20 500 400 || fail "the view does not repaint after the messages"
+menu_keys alt+f q
+wait_for_exit "$ANALYSER_PID" 20 || fail "Quitter did not end the program"
+
+# What the program left in the registry: the recent file, the preferences of a first run,
+# the file type that opens with it.
+reg_value() { wine_run reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name {print $NF}'; }
+[[ $(reg_value 'HKCU\Software\Kelvory\Sylvarine\Recent File List' File1) == *live.osc ]] ||
+  fail "the saved file is not the first recent file"
+[[ $(reg_value 'HKCU\Software\Kelvory\Sylvarine\settings' trace) == 0x2 ]] ||
+  fail "the preferences were not kept"
+wine_run reg query 'HKCU\Software\Classes\Ruzirivadudid\shell\open\command' /ve 2>/dev/null |
+  grep -qi 'sylvarine.exe" "%1"' || fail "the .osc type does not open with the program"
+echo PASS
