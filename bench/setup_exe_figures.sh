@@ -19,10 +19,12 @@ wine_run cmd /c exit  # a warm Wine server, as a desktop has one
 cp -a "$WINDOWS_BUILD/medium" "$E2E_TMP/medium"
 FILES=(sylvarine.exe help.htm connect.htm)
 
-# Runs setup.exe in DIR to its end, printing its wall time and its peak memory in kB.
+# Runs setup.exe in DIR to its end, printing its wall time, the time from its first step
+# (the destination stored) to its last status line, and its peak memory in kB.
 run_setup() {
   local start=$EPOCHREALTIME pid peak=0 now
-  (cd "$1" && exec "$SYLVARINE_SOURCE/windows/wine_run.sh" "$WINEPREFIX" setup.exe) >/dev/null 2>&1 &
+  (cd "$1" && exec "$SYLVARINE_SOURCE/windows/wine_run.sh" "$WINEPREFIX" setup.exe) >/dev/null \
+    2> >(while IFS= read -r line; do echo "$EPOCHREALTIME $line"; done >"$E2E_TMP/lines") &
   pid=$!
   while kill -0 "$pid" 2>/dev/null; do
     now=$(awk '/^VmHWM/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
@@ -30,18 +32,22 @@ run_setup() {
     sleep 0.05
   done
   wait "$pid" || true
-  echo "$(awk -v s="$start" -v e="$EPOCHREALTIME" 'BEGIN {printf "%.3f", e - s}') $peak"
+  sleep 0.2  # the last lines reach their file
+  awk -v s="$start" -v e="$EPOCHREALTIME" -v peak="$peak" '
+    / status: HKEY_LOCAL_MACHINE/ {first = $1} / status: / {last = $1}
+    END {printf "%.3f %.3f %d\n", e - s, last - first, peak}' "$E2E_TMP/lines"
 }
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
 sed -i 's/<instal>/<autoinstal>/' "$E2E_TMP/medium/setup.inf"
-setup_times=() peaks=() xcopy_times=() cp_times=()
+setup_times=() step_times=() peaks=() xcopy_times=() cp_times=()
 for run in $(seq "$RUNS"); do
   sed -i "s/<C:[^>]*>/<C:\\\\bench$run\\\\>/" "$E2E_TMP/medium/setup.inf"
   # Each run into a directory of its own: the destination stored by the last is forgotten.
   wine_run reg delete 'HKLM\Software\Kelvory\Sylvarine\SetupInfo' /f >/dev/null 2>&1 || true
-  read -r seconds peak < <(run_setup "$E2E_TMP/medium")
+  read -r seconds steps peak < <(run_setup "$E2E_TMP/medium")
   setup_times+=("$(awk -v t="$seconds" 'BEGIN {printf "%.3f", t - 4.0}')") peaks+=("$peak")
+  step_times+=("$steps")
   start=$EPOCHREALTIME
   wine_run xcopy "Z:${E2E_TMP//\//\\}\\medium\\*.*" "C:\\xcopy$run\\" /Y /I >/dev/null 2>&1
   xcopy_times+=("$(awk -v s="$start" -v e="$EPOCHREALTIME" 'BEGIN {printf "%.3f", e - s}')")
@@ -50,13 +56,14 @@ for run in $(seq "$RUNS"); do
   cp_times+=("$(awk -v s="$start" -v e="$EPOCHREALTIME" 'BEGIN {printf "%.3f", e - s}')")
 done
 mkdir "$E2E_TMP/empty"
-(cd "$E2E_TMP/empty" && exec "$SYLVARINE_SOURCE/windows/wine_run.sh" "$WINEPREFIX" setup.exe) >"$E2E_TMP/idle.log" 2>&1 &
+(cd "$E2E_TMP/empty" && exec "$SYLVARINE_SOURCE/windows/wine_run.sh" "$WINEPREFIX" "$E2E_TMP/medium/setup.exe") >"$E2E_TMP/idle.log" 2>&1 &
 idle=$!
 wait_for 30 grep -q '^message: ' "$E2E_TMP/idle.log"
 idle_peak=$(awk '/^VmHWM/ {print $2}' "/proc/$idle/status")
 kill "$idle"
 
 echo "setup.exe mode (autoinstal, pauses subtracted), median of $RUNS: $(printf '%s\n' "${setup_times[@]}" | median) s"
+echo "  of which its steps, from the destination stored to the end:  $(printf '%s\n' "${step_times[@]}" | median) s"
 echo "Wine's xcopy of the medium's files, median:                  $(printf '%s\n' "${xcopy_times[@]}" | median) s"
 echo "cp of the installed files into drive_c, median:             $(printf '%s\n' "${cp_times[@]}" | median) s"
 echo "setup.exe peak memory (VmHWM) during the install, median:   $(printf '%s\n' "${peaks[@]}" | median) kB"

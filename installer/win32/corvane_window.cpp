@@ -16,8 +16,11 @@ RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
+// The window goes with the process: hidden first, it would wait for a window manager to
+// confirm, which Wine's X11 driver does for up to two seconds where none answers. What
+// reaches it after this object is gone is the system's alone.
 CorvaneWindow::~CorvaneWindow() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  if (window_ != nullptr) SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
 }
 
 bool CorvaneWindow::Create() {
@@ -99,7 +102,6 @@ LRESULT CorvaneWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARA
       return 0;
     case WM_DESTROY:
       window_ = nullptr;
-      PostQuitMessage(exitStatus_.value_or(1));
       return 0;
     default:
       return DefWindowProcW(window, message, wParam, lParam);
@@ -110,7 +112,7 @@ void CorvaneWindow::End(int status) {
   exitStatus_ = status;
   KillTimer(InstallerTimer::Start);
   KillTimer(InstallerTimer::End);
-  if (window_ != nullptr) DestroyWindow(window_);
+  PostQuitMessage(status);
 }
 
 // Drawn off screen and copied whole, so that a status line never shows half painted.
