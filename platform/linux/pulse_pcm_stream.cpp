@@ -154,6 +154,7 @@ int PulsePcmStream::Start() {
     }
   }
   Pump();
+  nextPump_ = steady_clock::now() + kFragmentPeriod;
   return Failure();
 }
 
@@ -226,7 +227,6 @@ long PulsePcmStream::Read(uint8_t* into, long maxFrames, int timeoutMs, long& la
   if (stream_ == nullptr || paused_) return -EBADFD;
   const auto deadline = steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   for (;;) {
-    Pump();
     if (const int rc = Failure(); rc != 0) return rc;
     const long frames = Take(into, maxFrames);
     broken = broken || broken_;
@@ -235,10 +235,13 @@ long PulsePcmStream::Read(uint8_t* into, long maxFrames, int timeoutMs, long& la
       if (frames > 0) lagFrames = LagFrames();
       return frames;
     }
-    const auto now = steady_clock::now();
-    if (now >= deadline) return 0;
-    // Whatever arrives in the meantime is taken in one go.
-    std::this_thread::sleep_for(std::min<steady_clock::duration>(deadline - now, kFragmentPeriod));
+    // What the server sends is taken in once a fragment period, however small its pieces.
+    if (steady_clock::now() < nextPump_) {
+      std::this_thread::sleep_until(std::min(nextPump_, deadline));
+      if (deadline < nextPump_) return 0;
+    }
+    Pump();
+    nextPump_ = steady_clock::now() + kFragmentPeriod;
   }
 }
 

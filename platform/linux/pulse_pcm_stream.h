@@ -58,6 +58,7 @@ class PulsePcmStream : public IPcmStream {
   pa_context* context_ = nullptr;
   pa_stream* stream_ = nullptr;
   bool paused_ = false;  // stopped, but still set up at the server
+  std::chrono::steady_clock::time_point nextPump_{};
   bool broken_ = false;  // the server lost sound of this stream (an overrun)
   // The piece of sound being copied, and how much of it was copied.
   const uint8_t* piece_ = nullptr;

@@ -207,7 +207,7 @@ TEST_F(AcquisitionCycle, NoTickIsArmedWhileAFailedArmIsReported) {
   } watching(timers);
   sound.prepareResult = sound.startResult = 4;
   ASSERT_TRUE(view->StartAcquisition());
-  RunAcquisitionTick(State(), *document, CaptureServices{timers, invalidation, watching, sound});
+  RunAcquisitionTick(State(), document, CaptureServices{timers, invalidation, watching, sound});
   EXPECT_EQ(watching.armedWhileShown, (std::vector<bool>{false, false}));
   EXPECT_EQ(TimerPeriod(), 400u);
 }

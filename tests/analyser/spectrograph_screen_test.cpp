@@ -16,9 +16,9 @@ class SpectrographScreenTest : public DisplayTest {
     State().displayFamily = DisplayFamily::Spectrograph;
   }
   RecordingSurface Draw(int32_t clientHeight) {
-    RecordingSurface surface(Rect{0, 0, 800, clientHeight});
-    DrawSpectrograph(State(), surface);
-    return surface;
+    RecordingSurface drawn(Rect{0, 0, 800, clientHeight});
+    DrawSpectrograph(State(), drawn);
+    return drawn;
   }
   int32_t* Right() { return State().spectrum.displaySpectrum[0]; }
   int32_t* Left() { return State().spectrum.displaySpectrum[1]; }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # osctool from-raw and trigger: a raw capture becomes a snapshot, and both
-# report the trigger the acquisition would find; bad input exits 2 and writes nothing.
+# report the trigger the acquisition would find; bad input exits 1 (a file) or 2 (the
+# command line) and writes nothing.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 OSCTOOL="$SYLVARINE_BIN/osctool"
 cd "$E2E_TMP"
@@ -26,8 +27,9 @@ head -c 8000 /dev/zero | tr '\0' '\200' >silence.raw
 out=$("$OSCTOOL" from-raw silence.raw silence.osc) || fail "from-raw of silence failed"
 [[ $(tr -d ' ' <<<"$out") == '{"schemaVersion":1,"triggerFound":0,"triggerOffset":0}' ]] || fail "silence: $out"
 
-expect_refusal() {  # expect_refusal WHAT STATUS COMMAND...: STATUS, one line on stderr
-  local what=$1 expected=$2 status=0; shift 2
+expect_refusal() {  # expect_refusal WHAT COMMAND...: status 2 for a wrong command line, else 1
+  local what=$1 status=0 expected=1; shift
+  [[ $what =~ ^(missing output|bad option|output is the input)$ ]] && expected=2
   "$@" >out.txt 2>err.txt || status=$?
   [[ $status == "$expected" ]] || fail "$what: exit status $status"
   [[ $(wc -l <err.txt) == 1 ]] || fail "$what: stderr was: $(cat err.txt)"
@@ -35,11 +37,18 @@ expect_refusal() {  # expect_refusal WHAT STATUS COMMAND...: STATUS, one line on
 }
 head -c 7999 step.raw >short.raw
 cat step.raw step.raw >long.raw
-expect_refusal "short raw" 1 "$OSCTOOL" from-raw short.raw short.osc
-expect_refusal "long raw" 1 "$OSCTOOL" from-raw long.raw long.osc
-expect_refusal "missing raw" 1 "$OSCTOOL" from-raw missing.raw missing.osc
-expect_refusal "missing output" 2 "$OSCTOOL" from-raw step.raw
-expect_refusal "short snapshot" 1 "$OSCTOOL" trigger short.raw
-expect_refusal "bad option" 2 "$OSCTOOL" trigger --level 3 step.osc
+expect_refusal "short raw" "$OSCTOOL" from-raw short.raw short.osc
+expect_refusal "long raw" "$OSCTOOL" from-raw long.raw long.osc
+expect_refusal "missing raw" "$OSCTOOL" from-raw missing.raw missing.osc
+expect_refusal "missing output" "$OSCTOOL" from-raw step.raw
+expect_refusal "short snapshot" "$OSCTOOL" trigger short.raw
+expect_refusal "bad option" "$OSCTOOL" trigger --level 3 step.osc
 [[ ! -e short.osc && ! -e long.osc && ! -e missing.osc ]] || fail "a refused capture wrote a snapshot"
+# An output that is the input, under its name or through a link, is refused; nothing changes.
+ln -s step.raw raw-link.osc && ln -s step.osc same.csv && cp step.raw raw.kept && cp step.osc osc.kept
+for args in "from-raw step.raw step.raw" "from-raw step.raw raw-link.osc" "from-wav step.raw raw-link.osc" \
+  "export step.osc same.csv"; do
+  expect_refusal "output is the input" "$OSCTOOL" $args
+done
+cmp -s step.raw raw.kept && cmp -s step.osc osc.kept || fail "an input was overwritten"
 echo "PASS"

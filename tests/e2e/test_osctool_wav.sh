@@ -90,8 +90,11 @@ for ((frame = 0; frame < 4000; frame += 4)); do printf '%s\n' 0 0 255 255 192 19
   LC_ALL=C awk '{ printf "%c", $1 }' >loud.raw
 same_as_raw loud loud.wav loud.raw
 
-expect_refusal() {  # expect_refusal WHAT STATUS OUT COMMAND...: STATUS, one line on stderr, OUT untouched
-  local what=$1 expected=$2 out=$3 status=0; shift 3
+# Status 2 for a wrong command line, 1 for a file.
+usage_errors="negative start|word start|fractional start|start without value|missing output"
+expect_refusal() {  # expect_refusal WHAT OUT COMMAND...: its status, one line on stderr, OUT untouched
+  local what=$1 out=$2 status=0 expected=1; shift 2
+  [[ $what =~ ^($usage_errors)$ ]] && expected=2
   "$@" >out.txt 2>err.txt || status=$?
   [[ $status == "$expected" ]] || fail "$what: exit status $status"
   [[ $(wc -l <err.txt) == 1 ]] || fail "$what: stderr was: $(cat err.txt)"
@@ -102,23 +105,23 @@ cp first-raw.osc kept.osc
 sox -D -n -r 44100 -c 2 -b 16 short.wav synth 3999s sine 440
 echo "not a recording" >text.wav
 mkdir folder.wav
-expect_refusal "short recording" 1 short.osc "$OSCTOOL" from-wav short.wav short.osc
+expect_refusal "short recording" short.osc "$OSCTOOL" from-wav short.wav short.osc
 cp kept.osc existing.osc
-expect_refusal "short over an existing snapshot" 1 existing.osc "$OSCTOOL" from-wav short.wav existing.osc
-expect_refusal "start past the last buffer" 1 existing.osc \
+expect_refusal "short over an existing snapshot" existing.osc "$OSCTOOL" from-wav short.wav existing.osc
+expect_refusal "start past the last buffer" existing.osc \
   "$OSCTOOL" from-wav stereo.wav existing.osc --start 18051
-expect_refusal "negative start" 2 start.osc "$OSCTOOL" from-wav stereo.wav start.osc --start=-1
-expect_refusal "word start" 2 start.osc "$OSCTOOL" from-wav stereo.wav start.osc --start ten
-expect_refusal "fractional start" 2 start.osc "$OSCTOOL" from-wav stereo.wav start.osc --start 1.5
-expect_refusal "huge start" 1 start.osc \
+expect_refusal "negative start" start.osc "$OSCTOOL" from-wav stereo.wav start.osc --start=-1
+expect_refusal "word start" start.osc "$OSCTOOL" from-wav stereo.wav start.osc --start ten
+expect_refusal "fractional start" start.osc "$OSCTOOL" from-wav stereo.wav start.osc --start 1.5
+expect_refusal "huge start" start.osc \
   "$OSCTOOL" from-wav stereo.wav start.osc --start 9223372036854775807
-expect_refusal "start without value" 2 start.osc "$OSCTOOL" from-wav stereo.wav start.osc --start
-expect_refusal "not a recording" 1 text.osc "$OSCTOOL" from-wav text.wav text.osc
-expect_refusal "missing recording" 1 missing.osc "$OSCTOOL" from-wav missing.wav missing.osc
-expect_refusal "a folder" 1 folder.osc "$OSCTOOL" from-wav folder.wav folder.osc
-expect_refusal "missing output" 2 stereo.osc "$OSCTOOL" from-wav stereo.wav
-expect_refusal "unwritable output" 1 none "$OSCTOOL" from-wav stereo.wav no/such/dir.osc
+expect_refusal "start without value" start.osc "$OSCTOOL" from-wav stereo.wav start.osc --start
+expect_refusal "not a recording" text.osc "$OSCTOOL" from-wav text.wav text.osc
+expect_refusal "missing recording" missing.osc "$OSCTOOL" from-wav missing.wav missing.osc
+expect_refusal "a folder" folder.osc "$OSCTOOL" from-wav folder.wav folder.osc
+expect_refusal "missing output" stereo.osc "$OSCTOOL" from-wav stereo.wav
+expect_refusal "unwritable output" none "$OSCTOOL" from-wav stereo.wav no/such/dir.osc
 # The too-short refusal wins over the rate warning.
 sox -D -n -r 48000 -c 1 -b 8 short48.wav synth 100s sine 440
-expect_refusal "short 48 kHz recording" 1 short48.osc "$OSCTOOL" from-wav short48.wav short48.osc
+expect_refusal "short 48 kHz recording" short48.osc "$OSCTOOL" from-wav short48.wav short48.osc
 echo "PASS"

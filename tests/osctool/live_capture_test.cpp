@@ -3,10 +3,9 @@
 // failures end the capture; a series keeps its interval.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <memory>
 #include <vector>
-
-#include <cerrno>
 
 #include "platform/portable/recording_window.h"
 #include "tools/osctool/inert_view_services.h"
@@ -26,10 +25,7 @@ class ScriptedDevice : public ISoundInput {
   std::vector<Clock::time_point> startTimes, collectTimes;
   std::function<Clock::time_point()> now;
 
-  int32_t Open(const WaveFormat& format) override {
-    format_ = format;
-    return openResult;
-  }
+  int32_t Open(const WaveFormat&) override { return openResult; }
   int32_t PrepareHeader(CaptureHeader&, uint32_t size) override { return size == kCaptureHeaderSize ? 0 : -1; }
   int32_t AddBuffer(CaptureHeader& header, uint32_t) override {
     header.bytesRecorded = 0;
@@ -53,7 +49,6 @@ class ScriptedDevice : public ISoundInput {
     ++closes;
     return 0;
   }
-  WaveFormat format_{};
 };
 
 class LiveCaptureTest : public ::testing::Test {
@@ -105,72 +100,44 @@ TEST_F(LiveCaptureTest, AStreamThatStartsLateIsArmedAgainUntilABlockIsWhole) {
   EXPECT_EQ(capture.FramesAfterStart(), 4000);
 }
 
-TEST_F(LiveCaptureTest, SilenceIsTheDevicesReportOrNoWholeBlockWithinItsLimit) {
-  device.deliveries = {0};
-  device.collectResult = -ETIME;  // what the threaded device says after its silence limit
-  LiveCapture silent = Make();
-  EXPECT_EQ(silent.Record(), CaptureOutcome::Silent);
-  EXPECT_EQ(silent.Recordings(), 1);
-  EXPECT_EQ(messages.Shown(), 1);  // the engine's report, counted, not printed
-
-  // A trickle that is never silent yet never whole.
-  device.deliveries = {100};
-  device.collectResult = 0;
-  LiveCapture trickle = Make();
-  const Clock::time_point begin = now;
-  EXPECT_EQ(trickle.Record(), CaptureOutcome::Silent);
-  EXPECT_GE(now - begin, RecordingWindow::kSilenceLimit);
-  EXPECT_LT(now - begin, RecordingWindow::kSilenceLimit + 400ms);
+TEST_F(LiveCaptureTest, FailuresAndSilenceEndTheCaptureByKind) {
+  struct Case {
+    int32_t open, start, collect;
+    uint32_t delivered;
+    CaptureOutcome outcome;
+    std::size_t collects;  // made by then, in all
+  };
+  using enum CaptureOutcome;
+  for (const Case& c : {Case{-ENODEV, 0, 0, kCaptureBufferBytes, NoDevice, 0},
+                        Case{0, -EIO, 0, kCaptureBufferBytes, DeviceFailed, 0},
+                        Case{0, 0, -EIO, kCaptureBufferBytes, DeviceFailed, 1},
+                        Case{0, 0, -ETIME, 0, Silent, 2},  // the threaded device's word for silence
+                        Case{0, 0, 0, 100, Silent, 15}}) {  // a trickle: never silent, never whole
+    device.openResult = c.open, device.startResult = c.start, device.collectResult = c.collect;
+    device.deliveries = {c.delivered};
+    const Clock::time_point begin = now;
+    EXPECT_EQ(Make().Record(), c.outcome) << c.collects;
+    EXPECT_EQ(device.collectTimes.size(), c.collects);
+    EXPECT_LT(now - begin, RecordingWindow::kSilenceLimit + 400ms);
+  }
+  EXPECT_EQ(messages.Shown(), 4);  // the engine's reports, counted, not printed
 }
 
-TEST_F(LiveCaptureTest, DeviceFailuresEndTheCapture) {
-  device.openResult = -ENODEV;
-  LiveCapture unopened = Make();
-  EXPECT_EQ(unopened.Record(), CaptureOutcome::NoDevice);
-  EXPECT_EQ(device.starts, 0);
-  device.openResult = 0;
-
-  device.startResult = -EIO;
-  LiveCapture starting = Make();
-  EXPECT_EQ(starting.Record(), CaptureOutcome::DeviceFailed);
-  EXPECT_TRUE(device.collectTimes.empty());
-
-  device.startResult = 0;
-  device.collectResult = -EIO;
-  LiveCapture collecting = Make();
-  EXPECT_EQ(collecting.Record(), CaptureOutcome::DeviceFailed);
-}
-
-TEST_F(LiveCaptureTest, ASeriesArmsItsBlocksTheIntervalApart) {
+TEST_F(LiveCaptureTest, ASeriesArmsEachBlockTheIntervalAfterTheArmThatRecordedTheOneBefore) {
   device.deliveries = {kCaptureBufferBytes, 0, kCaptureBufferBytes};  // the second waits once
   LiveCapture capture = Make();
-  std::vector<int> numbers;
-  EXPECT_EQ(capture.RecordSeries(3, 450ms,
-                                 [&](int number, std::chrono::milliseconds lateBy) {
-                                   numbers.push_back(number);
-                                   EXPECT_EQ(lateBy, 0ms);
-                                   now += 20ms;  // saving the block
-                                   return true;
-                                 }),
-            CaptureOutcome::Recorded);
-  EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
-  ASSERT_EQ(device.startTimes.size(), 4u);
-  const Clock::time_point first = device.startTimes[0];
-  // The second block is armed on time, armed again for its late stream, and the third
-  // follows the arm that recorded it.
-  EXPECT_EQ(device.startTimes[1] - first, 450ms);
-  EXPECT_EQ(device.startTimes[2] - first, 850ms);
-  EXPECT_EQ(device.startTimes[3] - first, 1300ms);
-
-  // A handler slower than the interval makes the next arm late, and says by how much.
   std::vector<std::chrono::milliseconds> late;
+  std::chrono::milliseconds saving = 20ms;
+  const auto save = [&](int, std::chrono::milliseconds lateBy) { return late.push_back(lateBy), now += saving, true; };
+  EXPECT_EQ(capture.RecordSeries(3, 450ms, save), CaptureOutcome::Recorded);
+  const std::vector<Clock::time_point>& arms = device.startTimes;
+  ASSERT_EQ(arms.size(), 4u);  // the second block armed again, at 850 ms, for its late stream
+  EXPECT_EQ((std::vector{arms[1] - arms[0], arms[2] - arms[0], arms[3] - arms[0]}),
+            (std::vector<Clock::duration>{450ms, 850ms, 1300ms}));
   device.deliveries = {kCaptureBufferBytes};
-  capture.RecordSeries(2, 450ms, [&](int, std::chrono::milliseconds lateBy) {
-    late.push_back(lateBy);
-    now += 100ms;
-    return true;
-  });
-  EXPECT_EQ(late, (std::vector<std::chrono::milliseconds>{0ms, 50ms}));
+  saving = 100ms;  // slower than the interval allows: the next arm is late, and says so
+  capture.RecordSeries(2, 450ms, save);
+  EXPECT_EQ(late, (std::vector<std::chrono::milliseconds>{0ms, 0ms, 0ms, 0ms, 50ms}));
 }
 
 }  // namespace
