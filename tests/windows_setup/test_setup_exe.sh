@@ -59,6 +59,16 @@ last_status() { lines | sed -n 's/^status: //p' | tail -1; }
 # ---- The install, with the proposed destination.
 start_in "$MEDIUM" setup.exe
 wait_line "destination: $DEST"
+# The window in the core's green, its platform line inside the screen at the bottom right.
+screenshot "$E2E_TMP/screen.png"
+read -r width height < <(xdpyinfo | sed -n 's/ *dimensions: *\([0-9]*\)x\([0-9]*\) .*/\1 \2/p')
+[[ $(pixel_at 100 $((height - 100)) "$E2E_TMP/screen.png") == 0,128,0 ]] || fail "the window is not green"
+white_in() {  # white_in HEIGHT TOP: 1 when the rows TOP.. of the bottom right hold white
+  convert "$E2E_TMP/screen.png" -crop "300x$1+$((width - 300))+$2" +repage \
+    -format '%[fx:maxima.r > 0.9 && maxima.b > 0.9]' info:
+}
+[[ $(white_in 28 $((height - 30))) == 1 && $(white_in 2 $((height - 2))) == 0 ]] ||
+  fail "the platform line is not whole on the screen"
 press_in 'Corvane ...' Return
 wait_end 0
 [[ $(last_status) == "$PRODUCT installé ." ]] || fail "install did not finish: $(last_status)"
