@@ -23,7 +23,10 @@ e2e_cleanup() {
     kill -9 "$pid" 2>/dev/null || true
   done
   if [[ -f "$XDG_RUNTIME_DIR/pulse/pid" ]]; then
-    kill "$(cat "$XDG_RUNTIME_DIR/pulse/pid")" 2>/dev/null || true
+    pid=$(cat "$XDG_RUNTIME_DIR/pulse/pid")
+    kill "$pid" 2>/dev/null || true
+    # The server writes into the runtime folder until it is gone: remove the folder after.
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   fi
   [[ -n "${E2E_KEEP:-}" ]] || rm -rf "$E2E_TMP"
 }

@@ -18,7 +18,7 @@ no_capture() {  # no_capture WHAT STATUS OUTPUT COMMAND...: STATUS, one line, OU
 
 # No sound server: ALSA's "default" cannot open.
 PULSE_SERVER="unix:$E2E_TMP/nowhere" no_capture "no server" 3 none.osc "$OSCTOOL" capture none.osc
-grep -qx "osctool: no sound device: ALSA's \"default\" capture device cannot be opened" err.txt ||
+grep -qx "osctool: no sound device: neither the sound server nor ALSA's \"default\" capture device can be opened" err.txt ||
   fail "not the no-device message: $(cat err.txt)"
 no_capture "missing folder" 1 nowhere/a.osc "$OSCTOOL" capture nowhere/a.osc
 no_capture "bad count" 2 c.osc "$OSCTOOL" capture c.osc --count 0
