@@ -4,7 +4,7 @@
 #   make package  builds the Debian package sylvarine_<version>_amd64.deb and checks it with lintian
 
 PACKAGES := build-essential cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins \
-  qt6-translations-l10n libasound2-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
+  qt6-translations-l10n libasound2-dev libpulse-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-liberation2 fonts-urw-base35 xvfb xauth xdotool imagemagick x11-utils pulseaudio pulseaudio-utils \
   libasound2-plugins alsa-utils sox poppler-utils shared-mime-info desktop-file-utils xdg-utils \
   jq man-db groff-base pipewire pipewire-bin wireplumber pipewire-pulse dbus-daemon \
@@ -22,7 +22,7 @@ EXAMPLE := analyser/resources/example.osc
 VERSION := $(word 3,$(shell grep -m1 '^project' CMakeLists.txt))
 DEB := $(RELEASE_BUILD)/sylvarine_$(VERSION)_$(shell dpkg --print-architecture).deb
 
-.PHONY: deps windows-deps run test build release windows package bench clean pipewire-alsa-plugin
+.PHONY: deps windows-deps run test build release package windows bench clean pipewire-alsa-plugin
 
 # Installs those of the packages named that are missing: $(call install_missing,PACKAGES)
 define install_missing

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Figures of the live capture path, on the real analyser with a private sound server:
-# CPU of the whole process (% of one core) in each state, resident memory, and the delay
-# from a change of the signal at the source to its first appearance on the screen.
+# CPU of the whole process (% of one core) and its wake-ups (voluntary context switches of
+# all its threads, per second) in each state, resident memory, and the delay from a change
+# of the signal at the source to its first appearance on the screen. The X server's CPU is
+# shown beside; where xoscope is installed, it runs on the same source for comparison.
 #
 #   bench/live_capture_figures.sh BIN_DIR [SECONDS_PER_STATE] [pulseaudio|pipewire] [MEMORY_MINUTES]
 #
 # BIN_DIR holds a (preferably Release) sylvarine. Needs what `make test` installs.
+# SYLVARINE_SOUND_INPUT=alsa or =pulse chooses the analyser's path (README, Sound input).
 set -euo pipefail
 BIN=${1:?BIN_DIR}
 SECONDS_PER_STATE=${2:-60}
@@ -14,25 +17,31 @@ MEMORY_MINUTES=${4:-0}
 export SYLVARINE_BIN=$BIN SYLVARINE_SOURCE=$(cd "$(dirname "$0")/.." && pwd)
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 cd "$E2E_TMP"
-start_xvfb 1024x768x24
+start_xvfb 2048x768x24  # room for xoscope beside the analyser
 start_sound_server "$SERVER"
 
-ticks() { awk '{print $14 + $15}' "/proc/$ANALYSER_PID/stat"; }
+XVFB_PID=${E2E_PIDS[0]}
+XOSCOPE_PID=""
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n + 0}'; }
 rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$ANALYSER_PID/status"; }
 HZ=$(getconf CLK_TCK)
+percent() { awk -v t="$1" -v hz="$HZ" -v s="$SECONDS_PER_STATE" 'BEGIN {printf "%.2f", t * 100 / hz / s}'; }
 
-# Percent of one core over SECONDS_PER_STATE: cpu_of LABEL
+# Percent of one core and wake-ups a second over SECONDS_PER_STATE: cpu_of LABEL
 cpu_of() {
-  local before after
-  before=$(ticks)
+  local before after woken x_before xo_before others
+  before=$(ticks "$ANALYSER_PID") woken=$(wakeups "$ANALYSER_PID") x_before=$(ticks "$XVFB_PID")
+  [[ -z $XOSCOPE_PID ]] || xo_before=$(ticks "$XOSCOPE_PID")
   sleep "$SECONDS_PER_STATE"
-  after=$(ticks)
-  printf '%-34s %6.2f %%   RSS %6d kB\n' "$1" \
-    "$(awk -v t=$((after - before)) -v hz="$HZ" -v s="$SECONDS_PER_STATE" 'BEGIN {print t * 100 / hz / s}')" \
-    "$(rss_kb)"
+  after=$(ticks "$ANALYSER_PID")
+  others="X server $(percent $(($(ticks "$XVFB_PID") - x_before))) %"
+  [[ -z $XOSCOPE_PID ]] || others+=", xoscope $(percent $(($(ticks "$XOSCOPE_PID") - xo_before))) %"
+  printf '%-34s %6s %%  %4d wake-ups/s  RSS %6d kB  (%s)\n' "$1" "$(percent $((after - before)))" \
+    $((($(wakeups "$ANALYSER_PID") - woken) / SECONDS_PER_STATE)) "$(rss_kb)" "$others"
 }
 
-menu() { xdotool key --clearmodifiers "$@"; sleep 0.5; }
+menu() { menu_keys "$@"; sleep 0.5; }
 
 play_signal 1000
 PLAYER_PID=${E2E_PIDS[-1]}
@@ -42,6 +51,12 @@ sleep 3  # start-up work done
 cpu_of "stopped, never measured"
 
 click_view 270 220 1
+if command -v xoscope >/dev/null; then
+  start_program xoscope.log xoscope
+  XOSCOPE_PID=$E2E_LAST_PID
+  xoscope_window=$(xdotool search --sync --onlyvisible --pid "$XOSCOPE_PID" | head -1)
+  xdotool windowmove "$xoscope_window" 1100 0
+fi
 cpu_of "oscilloscope, Moyen"  # the initial refresh period
 menu alt+r r Return  # Réglages > Rafraîchissement > Rapide
 cpu_of "oscilloscope, Rapide"
@@ -50,6 +65,10 @@ cpu_of "spectrograph"
 menu alt+d v  # Mode > V.U. Mètres (starts the measurement)
 cpu_of "VU meters"
 menu alt+m r  # Mesure > Arrêt
+if [[ -n $XOSCOPE_PID ]]; then
+  kill "$XOSCOPE_PID"
+  XOSCOPE_PID=""
+fi
 sleep 1
 cpu_of "stopped after measuring"
 

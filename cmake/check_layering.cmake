@@ -48,6 +48,8 @@ set(may_include_installer/modes ${platform_served} installer/prompts installer/o
 set(may_include_installer ${platform_served} ${installer_core})
 set(may_include_installer/app ${platform_served} platform/linux ${installer_core} installer/app
   shell_qt)
+set(may_include_installer/win32 ${platform_served} platform/windows ${installer_core}
+  installer/win32 shell_win32 shell_qt)
 # Interfaces know only each other; implementations know the interfaces and the portable
 # parts, never another system's folder.
 set(may_include_platform platform)
@@ -66,16 +68,17 @@ foreach(test_folder analyser gui installer integration osctool platform shell_qt
     tests/installer_doubles tests/${test_folder})
 endforeach()
 set(may_include_tests/windows ${code_folders} platform/windows tests/support tests/windows)
+set(may_include_tests/windows_setup ${code_folders} platform/windows tests/windows_setup)
 set(may_include_fuzz ${code_folders} tests/support tests/installer_doubles fuzz)
 set(may_include_bench ${code_folders} tools/osctool tests/support tests/installer_doubles bench)
 
 set(folders
   analyser/document analyser/state analyser/spectrum analyser/capture analyser/display
   analyser/settings analyser/view analyser/frame analyser/app analyser/win32 installer/app
-  ${installer_core} platform/portable platform/linux platform/windows platform shell_qt
-  shell_win32 tools/osctool tests/support tests/installer_doubles tests/analyser tests/gui
-  tests/installer tests/integration tests/osctool tests/platform tests/shell_qt tests/windows
-  fuzz bench)
+  installer/win32 ${installer_core} platform/portable platform/linux platform/windows platform
+  shell_qt shell_win32 tools/osctool tests/support tests/installer_doubles tests/analyser
+  tests/gui tests/installer tests/integration tests/osctool tests/platform tests/shell_qt
+  tests/windows tests/windows_setup fuzz bench)
 
 # The folder a path belongs to: the longest listed folder that holds it, or "".
 function(folder_of path out)

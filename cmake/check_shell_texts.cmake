@@ -11,7 +11,7 @@ if(NOT SOURCE_DIR)
   message(FATAL_ERROR "SOURCE_DIR is not set")
 endif()
 
-set(shell_folders analyser/app analyser/win32 shell_qt shell_win32)
+set(shell_folders analyser/app analyser/win32 installer/app installer/win32 shell_qt shell_win32)
 set(core_text_folders analyser/frame analyser/settings analyser/document analyser/state
   analyser/display analyser/view installer)
 
@@ -42,7 +42,7 @@ endfunction()
 set(core_texts)
 foreach(folder IN LISTS core_text_folders)
   file(GLOB_RECURSE core_sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
-  list(FILTER core_sources EXCLUDE REGEX "/app/")  # a shell inside a core's folder
+  list(FILTER core_sources EXCLUDE REGEX "/(app|win32)/")  # a shell inside a core's folder
   foreach(file IN LISTS core_sources)
     code_lines(${file} lines)
     foreach(line IN LISTS lines)

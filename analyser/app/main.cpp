@@ -11,7 +11,7 @@
 #include "analyser/app/qt_view_host.h"
 #include "analyser/frame/document_files.h"
 #include "analyser/state/application_title.h"
-#include "platform/linux/alsa_sound_input.h"
+#include "platform/linux/host_sound_input.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
   parser.addPositionalArgument(QStringLiteral("snapshot"), QString::fromUtf8(kSnapshotFilter));
   parser.process(app);
 
-  AlsaSoundInput sound;
+  HostSoundInput sound;
   int status = 1;
   {
     CMainFrame frame(document, profile, sound);

@@ -84,11 +84,6 @@ void ConvertCaptureBuffer(ViewState& s) {
     b.sumSamples[k] = left + right;
     b.differenceSamples[k] = right - left;
   }
-  // The scratch fields and cursors end where the frame-by-frame walk leaves them.
-  s.conversionByteIndex = kCaptureBufferBytes - 1;
-  s.conversionByte = bytes[kCaptureBufferBytes - 1];
-  s.conversionValue = static_cast<int32_t>(s.conversionByte) - kSampleOffset;
-  s.leftIndex = s.rightIndex = s.sumIndex = s.differenceIndex = kCapturedFrames - 1;
 }
 
 bool CloseCaptureDevice(ViewState& s, const CaptureServices& services) {

@@ -26,18 +26,16 @@ int32_t ClampIndex(int64_t index) { return Clip(index, 0, kLastIndex); }
 
 struct TimeTrace {
   const int32_t* samples;
-  int32_t& cursor;
   int32_t zeroLine;
   const PenSpec& pen;
 };
 
-void SweepOne(ViewState& state, DrawingSurface& surface, const TimeTrace& trace) {
+void SweepOne(const ViewState& state, DrawingSurface& surface, const TimeTrace& trace) {
   // A zero or negative step would never reach the right edge.
   const int32_t pixelStep = state.pixelStep > 0 ? state.pixelStep : 1;
   const int64_t stride = state.sampleStride;
-  int32_t& i = trace.cursor;
-  i = ClampIndex(int64_t{state.triggerOffset} + kSweepStart);
-  Point& point = state.plotPoint;
+  int32_t i = ClampIndex(int64_t{state.triggerOffset} + kSweepStart);
+  Point point;
   point.x = kSweepStartX;
   surface.SelectPen(trace.pen);
   point.y = TraceY(trace.zeroLine, state.verticalGain, trace.samples[i]);
@@ -52,21 +50,20 @@ void SweepOne(ViewState& state, DrawingSurface& surface, const TimeTrace& trace)
   }
 }
 
-void DrawLissajous(ViewState& state, DrawingSurface& surface) {
+void DrawLissajous(const ViewState& state, DrawingSurface& surface) {
   const SampleBlock& s = state.samples;
-  state.rightIndex = state.leftIndex = kLissajousFirst;
+  // Each left value against the right value of the same frame.
+  const auto pointOf = [&](int32_t k) {
+    return Point{LissajousX(state.verticalGain, s.leftSamples[k]),
+                 TraceY(220, state.verticalGain, s.rightSamples[k])};
+  };
   surface.SelectPen(state.lissajousTracePen);
-  Point& point = state.plotPoint;
-  point = {LissajousX(state.verticalGain, s.leftSamples[state.leftIndex]),
-           TraceY(220, state.verticalGain, s.rightSamples[state.rightIndex])};
-  surface.MoveTo(point.x, point.y);
-  do {
-    ++state.rightIndex;
-    ++state.leftIndex;
-    point = {LissajousX(state.verticalGain, s.leftSamples[state.leftIndex]),
-             TraceY(220, state.verticalGain, s.rightSamples[state.rightIndex])};
+  const Point first = pointOf(kLissajousFirst);
+  surface.MoveTo(first.x, first.y);
+  for (int32_t k = kLissajousFirst + 1; k <= kLissajousLast; ++k) {
+    const Point point = pointOf(k);
     surface.LineTo(point.x, point.y);
-  } while (state.rightIndex < kLissajousLast);
+  }
 }
 
 }  // namespace
@@ -80,21 +77,18 @@ int32_t LissajousX(int32_t gain, int32_t leftValue) {
 }
 
 void DrawTraces(ViewState& state, DrawingSurface& surface) {
-  SampleBlock& s = state.samples;
+  const SampleBlock& s = state.samples;
   switch (state.traceSet) {
     case TraceSet::Channels:
-      SweepOne(state, surface,
-               {s.rightSamples, state.rightIndex, state.rightTraceCentre, state.topTracePen});
-      SweepOne(state, surface,
-               {s.leftSamples, state.leftIndex, state.leftTraceCentre, state.bottomTracePen});
+      SweepOne(state, surface, {s.rightSamples, state.rightTraceCentre, state.topTracePen});
+      SweepOne(state, surface, {s.leftSamples, state.leftTraceCentre, state.bottomTracePen});
       break;
     case TraceSet::Sum:
-      SweepOne(state, surface,
-               {s.sumSamples, state.sumIndex, state.sumTraceCentre, state.sumTracePen});
+      SweepOne(state, surface, {s.sumSamples, state.sumTraceCentre, state.sumTracePen});
       break;
     case TraceSet::Difference:
-      SweepOne(state, surface, {s.differenceSamples, state.differenceIndex,
-                                state.differenceTraceCentre, state.differenceTracePen});
+      SweepOne(state, surface,
+               {s.differenceSamples, state.differenceTraceCentre, state.differenceTracePen});
       break;
     case TraceSet::Lissajous:
       DrawLissajous(state, surface);

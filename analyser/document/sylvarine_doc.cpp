@@ -37,12 +37,10 @@ void CopySignificant(const SampleBlock& from, SampleBlock& to) {
 
 }  // namespace
 
-bool CSylvarineDoc::OnNewDocument(bool frameworkResetSucceeded) {
-  if (!frameworkResetSucceeded) return false;
+void CSylvarineDoc::OnNewDocument() {
   ForEachArrayInFileOrder(block_, [](int32_t* values) {
     std::fill_n(values, kSignificantSamples, 0);
   });
-  return true;
 }
 
 void CSylvarineDoc::StoreSnapshot(uint8_t* out) const {

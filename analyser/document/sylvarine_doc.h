@@ -11,8 +11,8 @@ enum class SnapshotLoadResult { Loaded, TooShort };
 
 class CSylvarineDoc {
  public:
-  // New: clears indices 0..4010 of the four arrays when the framework's reset succeeded.
-  bool OnNewDocument(bool frameworkResetSucceeded = true);
+  // New: clears indices 0..4010 of the four arrays.
+  void OnNewDocument();
 
   // Writes the block in file order (right, left, sum, difference) into `out`,
   // which must hold kSnapshotBytes.

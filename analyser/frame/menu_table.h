@@ -4,6 +4,9 @@
 #include <span>
 #include <string>
 
+// The resource number of the frame's menu, toolbar, accelerators and icon.
+constexpr int32_t kFrameResourceId = 128;
+
 enum class MenuItemKind { Popup, Command, Separator, RecentFiles };
 
 struct MenuItem {

@@ -66,7 +66,6 @@ struct ViewState {
   int32_t leftPeak = 0;
 
   int32_t outputTarget = 0;
-  int32_t loopIndex = 0;
   int32_t verticalScale = 0;
   int32_t scaleSide = 0;
   int32_t verticalGain = 0;
@@ -87,7 +86,6 @@ struct ViewState {
   Rect syncIndicatorArea;
   int32_t triggerFound = 0;
   int32_t triggerOffset = 0;
-  Point lastClick;
   char fontFaceName[32] = {};
   Rect panelBox;
   Rect panelFrame;
@@ -107,13 +105,7 @@ struct ViewState {
   int32_t lastDeviceResult = 0;
 
   CaptureHeader captureHeader;
-  WaveFormat captureFormat;
-  int32_t captureDevice = 0;  // the device itself lives behind ISoundInput
-
-  Point plotPoint;
-  uint8_t conversionByte = 0;
-  int32_t conversionValue = 0;
-  int32_t conversionByteIndex = 0;
+  WaveFormat captureFormat;  // the device itself lives behind ISoundInput
 
   uint8_t captureBuffer[kCaptureBufferBytes] = {};
 
@@ -121,11 +113,6 @@ struct ViewState {
   SampleBlock samples;
   SpectrumWorkingArrays spectrumWork;
   SpectrumResultArrays spectrum;
-
-  int32_t rightIndex = 0;
-  int32_t leftIndex = 0;
-  int32_t sumIndex = 0;
-  int32_t differenceIndex = 0;
 
   int32_t pixelStep = 0;
   int32_t rightTraceCentre = 0;

@@ -40,7 +40,6 @@ void CSylvarineView::PreCreateWindow() {
   s.verticalGain = 1;
   s.scaleSide = ScaleSide::Right;
   s.verticalScale = VerticalScale::Decibel;
-  s.rightIndex = s.leftIndex = s.sumIndex = s.differenceIndex = 0;
   OpenCaptureDevice(s, services_.sound, services_.messages);
 }
 

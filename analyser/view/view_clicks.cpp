@@ -7,7 +7,6 @@
 void CSylvarineView::OnLButtonDown(Point client) {
   ViewState& state = *state_;
   state.outputTarget = OutputTarget::Screen;
-  state.lastClick = client;
 
   if (state.displayFamily == DisplayFamily::Oscilloscope) {
     if (PanelLayout::InTraceClickArea(client) && state.acquisitionRunning == 0) {
@@ -21,8 +20,7 @@ void CSylvarineView::OnLButtonDown(Point client) {
 }
 
 void CSylvarineView::OnRButtonDown(Point client) {
-  ViewState& state = *state_;
-  state.lastClick = client;
+  const ViewState& state = *state_;
   if (state.displayFamily != DisplayFamily::Oscilloscope || !PanelLayout::InTraceClickArea(client))
     return;
   if (StopAcquisition()) services_.invalidation.Invalidate(nullptr, true);

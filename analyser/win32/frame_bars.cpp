@@ -153,10 +153,10 @@ void FrameBars::SetPaneWidths() {
   int right = client.right - GetSystemMetrics(SM_CXVSCROLL);  // the size grip
   for (int pane = kPaneCount - 1; pane > 0; --pane) {
     edges[pane] = right;
-    const StatusPane& spec = StatusPanes()[static_cast<std::size_t>(pane)];
+    const StatusPane& facts = StatusPanes()[static_cast<std::size_t>(pane)];
     // A lock pane keeps the width of its text; a clock pane takes its current text's.
-    const bool clock = spec.kind == PaneKind::Date || spec.kind == PaneKind::Time;
-    right -= TextWidth(clock ? paneTexts_[pane] : Utf8ToWide(spec.text)) + kPanePadding;
+    const bool clock = facts.kind == PaneKind::Date || facts.kind == PaneKind::Time;
+    right -= TextWidth(clock ? paneTexts_[pane] : Utf8ToWide(facts.text)) + kPanePadding;
   }
   edges[0] = right;
   edges[kPaneCount - 1] = -1;
@@ -175,9 +175,9 @@ void FrameBars::SetPaneWidths() {
 void FrameBars::RefreshClock() {
   bool changed = false;
   for (int pane = 0; pane < kPaneCount; ++pane) {
-    const StatusPane& spec = StatusPanes()[static_cast<std::size_t>(pane)];
-    if (spec.timeFormat == nullptr) continue;
-    std::wstring text = ClockText(spec.timeFormat);
+    const StatusPane& facts = StatusPanes()[static_cast<std::size_t>(pane)];
+    if (facts.timeFormat == nullptr) continue;
+    std::wstring text = ClockText(facts.timeFormat);
     changed = changed || text.size() != paneTexts_[pane].size();
     paneTexts_[pane] = std::move(text);
   }
@@ -194,10 +194,10 @@ void FrameBars::RefreshClock() {
 void FrameBars::RefreshLockPanes() {
   if (status_ == nullptr) return;
   for (int pane = 1; pane < kPaneCount; ++pane) {
-    const StatusPane& spec = StatusPanes()[static_cast<std::size_t>(pane)];
-    if (spec.timeFormat != nullptr) continue;
+    const StatusPane& facts = StatusPanes()[static_cast<std::size_t>(pane)];
+    if (facts.timeFormat != nullptr) continue;
     // An indicator shows its text only while its key is locked.
-    std::wstring text = LockOn(spec.kind) ? Utf8ToWide(spec.text) : std::wstring();
+    std::wstring text = LockOn(facts.kind) ? Utf8ToWide(facts.text) : std::wstring();
     if (text == paneTexts_[pane]) continue;
     paneTexts_[pane] = std::move(text);
     SendMessageW(status_, SB_SETTEXTW, static_cast<WPARAM>(pane),

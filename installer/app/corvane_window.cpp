@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "installer/app/window_fonts.h"
+#include "installer/modes/corvane_view.h"
 #include "installer/window/window_layout.h"
 #include "installer/window/window_text_layout.h"
 #include "shell_qt/conversions.h"
@@ -54,8 +55,8 @@ void CorvaneWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   FitFrameToPlacement();
   // A window manager may decorate the window a moment after it is shown, without
-  // moving it: look again while the start pause lasts.
-  for (const int delayMs : {50, 200, 600, 1500})
+  // moving it: look again soon, then less and less often while the start pause lasts.
+  for (int delayMs = 50; delayMs < static_cast<int>(InstallerTimer::PeriodMs); delayMs *= 3)
     QTimer::singleShot(delayMs, this, [this] { FitFrameToPlacement(); });
 }
 

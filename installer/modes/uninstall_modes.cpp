@@ -20,6 +20,14 @@ Flow CCorvaneView::DoUninstall() {
     return Flow::Continue;
   }
   if (script_.RunUninstallScript() == Flow::Quit) return Flow::Quit;
+  if (!operations_.FilesNotRemoved().empty()) {
+    // The registration and the log stay: once the files are free, the uninstall can
+    // be run again from the list of removable programs.
+    std::string message(prompts_.Pick(InstallerText::FilesNotRemoved));
+    for (const std::string& path : operations_.FilesNotRemoved()) message.append("\n").append(path);
+    prompts_.ShowMessage(message);
+    return prompts_.QuitInstaller();
+  }
   operations_.DeleteRegistration();
   operations_.DeleteListedFile(operations_.DestinationDir() + std::string(UninstallLogName));
   prompts_.ShowStatus(script_.ProductName() +

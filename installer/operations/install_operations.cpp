@@ -124,6 +124,13 @@ void CInstallOperations::ReadShellFolders() {
   }
 }
 
+// A target the system refuses (no rights, a file in use) is told with the system's words.
+Flow CInstallOperations::RefuseWithSystemWords(const BilingualText& text) {
+  prompts_.ShowMessage(
+      prompts_.WithMachineFault(prompts_.Pick(text), InstallerText::SystemFaultLead));
+  return prompts_.QuitInstaller();
+}
+
 Flow CInstallOperations::CopyFileEntry(std::string_view source, std::string_view targetDirectory,
                                        std::string_view targetName, std::string_view deletionFlag,
                                        CopyKind kind) {
@@ -139,8 +146,9 @@ Flow CInstallOperations::CopyFileEntry(std::string_view source, std::string_view
   if (result == CPieceCopy::Result::SourceUnreadable)
     return prompts_.Refuse(InstallerText::FileNotFound);
   if (result != CPieceCopy::Result::Written)
-    return prompts_.Refuse(kind == CopyKind::WindowsDirectory ? InstallerText::WindowsFileNotCreated
-                                                              : InstallerText::FileNotCreated);
+    return RefuseWithSystemWords(kind == CopyKind::WindowsDirectory
+                                     ? InstallerText::WindowsFileNotCreated
+                                     : InstallerText::FileNotCreated);
   machine_.CopyExecutableMode(source, target);
   if (deletionFlag == "DEL" || deletionFlag == "del") uninstallLog_.AppendRemovalRecord(target);
   return Flow::Continue;
@@ -164,7 +172,7 @@ Flow CInstallOperations::CopySystemRuntime() {
     }
     const auto result = copy.WriteTo(target, false);
     if (result == CPieceCopy::Result::SourceUnreadable) return prompts_.Refuse(runtime.notFound);
-    if (result != CPieceCopy::Result::Written) return prompts_.Refuse(runtime.notCreated);
+    if (result != CPieceCopy::Result::Written) return RefuseWithSystemWords(runtime.notCreated);
     machine_.CopyExecutableMode(runtime.name, target);
   }
   return Flow::Continue;

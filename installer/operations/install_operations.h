@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "installer/operations/uninstall_log.h"
 #include "installer/prompts/installer_prompts.h"
@@ -87,6 +88,8 @@ class CInstallOperations {
   // The uninstaller copy, the removal-list entry and the log.
   Flow RegisterUninstall();
   void DeleteListedFile(const std::string& path);
+  // Listed files that were there but could not be removed (in use, read-only).
+  const std::vector<std::string>& FilesNotRemoved() const { return filesNotRemoved_; }
   void DeleteRegistration();
   const std::string& UninstallLog() const { return uninstallLog_.Text(); }
   // Files are committed without waiting for the disk; a run ends with one flush.
@@ -95,6 +98,7 @@ class CInstallOperations {
  private:
   void ResolveRelativeDestination();
   Flow WriteUninstallLog();
+  Flow RefuseWithSystemWords(const BilingualText& text);
 
   IMachine& machine_;
   CInstallerPrompts& prompts_;
@@ -106,4 +110,5 @@ class CInstallOperations {
   std::string linkTarget_;
   int32_t linkResult_ = 0;
   CUninstallLog uninstallLog_;
+  std::vector<std::string> filesNotRemoved_;
 };

@@ -63,9 +63,11 @@ Flow CInstallOperations::WriteUninstallLog() {
   return Flow::Continue;
 }
 
-// Files already gone, or that cannot be removed, are skipped without a word.
+// Files already gone are skipped without a word; one still there after its removal
+// is remembered, for the person must not be told it was removed.
 void CInstallOperations::DeleteListedFile(const std::string& path) {
-  if (machine_.FileExists(path)) machine_.RemoveFile(path);
+  if (machine_.FileExists(path) && !machine_.RemoveFile(path) && machine_.FileExists(path))
+    filesNotRemoved_.push_back(path);
 }
 
 // A key already gone is no fault; a registry that cannot be written is told.

@@ -31,10 +31,10 @@ void CInstallerPrompts::TellMachineFault() {
   ShowMessage(std::string(Pick(InstallerText::MachineFaultLead)) + fault);
 }
 
-std::string CInstallerPrompts::WithMachineFault(std::string_view text) const {
+std::string CInstallerPrompts::WithMachineFault(std::string_view text,
+                                                const BilingualText& lead) const {
   std::string message(text);
   const std::string fault = machine_.MachineFault();
-  if (!fault.empty())
-    message.append("\n").append(Pick(InstallerText::MachineFaultLead)).append(fault);
+  if (!fault.empty()) message.append("\n").append(Pick(lead)).append(fault);
   return message;
 }

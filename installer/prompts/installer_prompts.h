@@ -38,8 +38,10 @@ class CInstallerPrompts {
 
   // What the machine itself reports of its registry or directory, told once per fault.
   void TellMachineFault();
-  // `text`, with the machine's own words on the next line when it reports a fault.
-  std::string WithMachineFault(std::string_view text) const;
+  // `text`, with the machine's own words on the next line, after `lead`, when it
+  // reports a fault.
+  std::string WithMachineFault(std::string_view text,
+                               const BilingualText& lead = InstallerText::MachineFaultLead) const;
 
  private:
   IMachine& machine_;

@@ -81,6 +81,8 @@ constexpr BilingualText UninstallNotRegistered{
     "The uninstall information could not be stored in the registry !"};
 // Leads the machine's own words when its registry or directory is at fault.
 constexpr BilingualText MachineFaultLead{"Problème de registre : ", "Registry problem: "};
+// Leads the system's own words when it refuses a file (no rights, a file in use).
+constexpr BilingualText SystemFaultLead{"Le système indique : ", "The system says: "};
 
 constexpr BilingualText InstalledSuffix{" installé .", " installed ."};
 constexpr BilingualText UninstallQuestionStart{"Etes-vous sur de vouloir supprimer ",
@@ -90,6 +92,10 @@ constexpr BilingualText Uninstalling{"Désinstallation...", "Uninstall..."};
 constexpr BilingualText CannotUninstall{"Impossible de procéder à la désinstallation !",
                                         "Unable to uninstall this program !"};
 constexpr BilingualText UninstalledSuffix{" désinstallé.", " uninstalled."};
+// Listed files still there after their removal (in use, read-only), one a line below:
+// the log and the registration stay so that the uninstall can be run again.
+constexpr BilingualText FilesNotRemoved{"Ces fichiers n'ont pas pu être supprimés :",
+                                        "These files could not be removed:"};
 constexpr BilingualText Updating{"Mise à jour...", "Update..."};
 constexpr BilingualText CannotUpdate{"Impossible de mettre à jour ce programme !",
                                      "Unable to update this program !"};

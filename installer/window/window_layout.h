@@ -59,10 +59,25 @@ constexpr int32_t FittedTextHeight(int32_t heightPx, int32_t widthAtHeight, int3
 }
 
 // The frame sits at the screen's top-left corner, as large as a maximized
-// window less the sizing frame on each side.
+// window less the sizing frame on each side (across and down).
+constexpr Rect FramePlacement(int32_t maximizedWidth, int32_t maximizedHeight,
+                              int32_t frameWidth, int32_t frameHeight) {
+  return Rect{0, 0, maximizedWidth - 2 * frameWidth, maximizedHeight - 2 * frameHeight};
+}
 constexpr Rect FramePlacement(int32_t maximizedWidth, int32_t maximizedHeight,
                               int32_t frameThickness) {
-  return Rect{0, 0, maximizedWidth - 2 * frameThickness, maximizedHeight - 2 * frameThickness};
+  return FramePlacement(maximizedWidth, maximizedHeight, frameThickness, frameThickness);
+}
+// Where a maximized window is larger than the screen less its frame (as under some
+// compatibility layers), that placement would put the bottom and right lines off the
+// screen: the frame is shortened until its client area ends where the work area does.
+// `insets` are the frame's borders and caption round its client area.
+constexpr Rect FrameWithinWorkArea(Rect frame, const Rect& insets, const Rect& workArea) {
+  const int32_t clientRight = frame.right - insets.right;
+  const int32_t clientBottom = frame.bottom - insets.bottom;
+  if (clientRight > workArea.right) frame.right -= clientRight - workArea.right;
+  if (clientBottom > workArea.bottom) frame.bottom -= clientBottom - workArea.bottom;
+  return frame;
 }
 // The work area assumed when the system names no screen.
 constexpr Rect WorkAreaWithoutScreen{0, 0, 800, 600};

@@ -22,6 +22,13 @@ std::optional<std::string> TextAt(std::span<const uint8_t> bytes, std::size_t at
   return std::nullopt;
 }
 
+// A drive item names its root as a letter, a colon and a backslash: "C:\".
+bool IsDrivePath(const std::string& text) {
+  const auto letter = static_cast<unsigned char>(text.empty() ? 0 : text[0]);
+  return text.size() == 3 && ((letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z')) &&
+         text[1] == ':' && text[2] == '\\';
+}
+
 }  // namespace
 
 std::optional<std::string> ShellLinkTarget(std::span<const uint8_t> bytes) {
@@ -41,7 +48,7 @@ std::optional<std::string> ShellLinkTarget(std::span<const uint8_t> bytes) {
       // nothing of the path
     } else if ((type & 0x70) == 0x20) {  // a drive: its text, "C:\"
       auto drive = TextAt(bytes, at + 3, itemEnd);
-      if (!drive || drive->size() != 3) return std::nullopt;
+      if (!drive || !IsDrivePath(*drive)) return std::nullopt;
       path = *drive;
       haveDrive = true;
     } else if ((type & 0x70) == 0x30 && haveDrive && size > 14) {  // a folder or a file

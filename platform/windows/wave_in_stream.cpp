@@ -100,7 +100,8 @@ long WaveInStream::Read(uint8_t* into, long maxFrames, int timeoutMs, long& lagF
   }
   if (readOffset_ == 0) broken = buffers_->afterGap[next_];
   const uint32_t recorded = header.dwBytesRecorded - header.dwBytesRecorded % kBytesPerFrame;
-  const long frames = std::min<long>(maxFrames, (recorded - std::min(readOffset_, recorded)) / kBytesPerFrame);
+  const uint32_t unread = recorded - std::min(readOffset_, recorded);
+  const long frames = std::min<long>(maxFrames, unread / kBytesPerFrame);
   std::memcpy(into, header.lpData + readOffset_, static_cast<std::size_t>(frames) * kBytesPerFrame);
   readOffset_ += static_cast<uint32_t>(frames) * kBytesPerFrame;
   const int64_t framesRead = framesBefore_ + readOffset_ / kBytesPerFrame;
@@ -132,7 +133,8 @@ void WaveInStream::Close() {
   if (device_ == nullptr) return;
   waveInReset(Device(device_));
   for (WAVEHDR& header : buffers_->headers)
-    if (header.dwFlags & WHDR_PREPARED) waveInUnprepareHeader(Device(device_), &header, sizeof(WAVEHDR));
+    if (header.dwFlags & WHDR_PREPARED)
+      waveInUnprepareHeader(Device(device_), &header, sizeof(WAVEHDR));
   waveInClose(Device(device_));
   device_ = nullptr;
 }

@@ -1,24 +1,10 @@
 #pragma once
-// A view wired to test doubles, driven in virtual time.
-#include <gtest/gtest.h>
-
-#include <memory>
-
+// A view driven in virtual time.
 #include "analyser/state/command_ids.h"
-#include "analyser/view/sylvarine_view.h"
-#include "tests/support/view_doubles.h"
+#include "tests/support/view_test.h"
 
-class CaptureFixture : public ::testing::Test {
+class CaptureFixture : public ViewTest {
  protected:
-  void SetUp() override { CreateView(); }
-
-  void CreateView() {
-    view = std::make_unique<CSylvarineView>(
-        *document, ViewServices{timers, invalidation, messages, sound, profile});
-    view->PreCreateWindow();
-  }
-
-  ViewState& State() { return view->State(); }
   CaptureServices Capture() { return {timers, invalidation, messages, sound}; }
   bool TimerArmed() const { return timers.IsArmed(TimerId::Acquisition); }
   uint32_t TimerPeriod() const { return timers.PeriodOf(TimerId::Acquisition).value_or(0); }
@@ -34,14 +20,6 @@ class CaptureFixture : public ::testing::Test {
     timers.nowMs = untilMs;
   }
   void AdvanceBy(int64_t ms) { AdvanceTo(timers.nowMs + ms); }
-
-  std::unique_ptr<CSylvarineDoc> document = std::make_unique<CSylvarineDoc>();
-  FakeTimers timers;
-  RecordingInvalidation invalidation;
-  ScriptedMessages messages;
-  FakeSoundInput sound;
-  MemoryProfile profile;
-  std::unique_ptr<CSylvarineView> view;
 };
 
 // A fixture whose device refuses to open.
@@ -49,6 +27,6 @@ class NoDeviceFixture : public CaptureFixture {
  protected:
   void SetUp() override {
     sound.openResult = 2;
-    CreateView();
+    CaptureFixture::SetUp();
   }
 };

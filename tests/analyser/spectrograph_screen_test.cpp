@@ -3,22 +3,22 @@
 #include <climits>
 
 #include "analyser/display/spectrograph_screen.h"
-#include "tests/analyser/display_view_fixture.h"
+#include "tests/analyser/display_fixture.h"
 
 namespace {
 
 using Line = RecordingSurface::Line;
 
-class SpectrographScreenTest : public DisplayViewFixture {
+class SpectrographScreenTest : public DisplayTest {
  protected:
   void SetUp() override {
-    DisplayViewFixture::SetUp();
+    DisplayTest::SetUp();
     State().displayFamily = DisplayFamily::Spectrograph;
   }
   RecordingSurface Draw(int32_t clientHeight) {
-    RecordingSurface surface(Rect{0, 0, 800, clientHeight});
-    DrawSpectrograph(State(), surface);
-    return surface;
+    RecordingSurface drawn(Rect{0, 0, 800, clientHeight});
+    DrawSpectrograph(State(), drawn);
+    return drawn;
   }
   int32_t* Right() { return State().spectrum.displaySpectrum[0]; }
   int32_t* Left() { return State().spectrum.displaySpectrum[1]; }

@@ -4,8 +4,7 @@
 
 #include "analyser/spectrum/spectrum_commands.h"
 #include "analyser/state/command_ids.h"
-#include "analyser/view/sylvarine_view.h"
-#include "tests/support/view_doubles.h"
+#include "tests/support/view_on_doubles.h"
 
 namespace {
 
@@ -70,18 +69,8 @@ TEST(SpectrumCommands, OtherIdentifiersAreNotTheirs) {
   EXPECT_EQ(state->spectrumCompression, 1);
 }
 
-struct ViewRig {
-  FakeTimers timers;
-  RecordingInvalidation invalidation;
-  ScriptedMessages messages;
-  FakeSoundInput sound;
-  MemoryProfile profile;
-  CSylvarineDoc document;
-  CSylvarineView view{document, ViewServices{timers, invalidation, messages, sound, profile}};
-};
-
 TEST(SpectrumCommands, TheViewStartsWithCourteAndCommuneAndRunsTheAnalysis) {
-  auto rig = std::make_unique<ViewRig>();
+  auto rig = std::make_unique<ViewOnDoubles>();
   rig->view.PreCreateWindow();
   EXPECT_TRUE(rig->view.IsChecked(IntegrationShort));
   EXPECT_TRUE(rig->view.IsChecked(CompressionCommon));

@@ -23,7 +23,10 @@ e2e_cleanup() {
     kill -9 "$pid" 2>/dev/null || true
   done
   if [[ -f "$XDG_RUNTIME_DIR/pulse/pid" ]]; then
-    kill "$(cat "$XDG_RUNTIME_DIR/pulse/pid")" 2>/dev/null || true
+    pid=$(cat "$XDG_RUNTIME_DIR/pulse/pid")
+    kill "$pid" 2>/dev/null || true
+    # The server writes into the runtime folder until it is gone: remove the folder after.
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   fi
   [[ -n "${E2E_KEEP:-}" ]] || rm -rf "$E2E_TMP"
 }
@@ -375,6 +378,15 @@ save_new_document() {
 # Waits until the sink plays something: a player's sound has reached the server.
 wait_for_playing() {
   wait_for 10 bash -c '[[ -n $(pactl list short sink-inputs) ]]' || fail "nothing plays"
+}
+
+# Succeeds while a program records through the path SYLVARINE_SOUND_INPUT names: ALSA's
+# pulse plugin names its streams "ALSA plug-in [program]", the server's client does not.
+records_through_chosen_path() {
+  local names
+  names=$(pactl list source-outputs | grep 'application.name = ') || return 1
+  if [[ ${SYLVARINE_SOUND_INPUT:-} == alsa ]]; then [[ $names == *'ALSA plug-in'* ]]
+  else [[ $names != *'ALSA plug-in'* ]]; fi
 }
 
 # Walks the menus from the keyboard at a person's pace: menu_keys alt+m a

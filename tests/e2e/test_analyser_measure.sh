@@ -32,6 +32,8 @@ echo "trace after $elapsed_ms ms"
 # The trace keeps moving: only the prompt has to settle.
 screenshot_settled after.png "$(view_geometry 15 455 480 20)" 20 || fail "the prompt did not settle"
 [[ $(region_sum after.png 15 455 480 20) != "$prompt_before" ]] || fail "the prompt did not change"
+wait_for 5 records_through_chosen_path ||
+  fail "not recording through ${SYLVARINE_SOUND_INPUT:-the server}: $(pactl list source-outputs)"
 
 click_view 270 220 3
 wait_for 10 bash -c "import -window root '$E2E_TMP/stopped.png' &&

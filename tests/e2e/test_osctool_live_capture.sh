@@ -1,26 +1,27 @@
 #!/usr/bin/env bash
 # osctool capture records from the sound card as the analyser does: a 1 kHz sine played
 # through a private PulseAudio server measures 1000 Hz with its peak-to-peak; without a
-# server the analyser's open-failure text comes, exit 2, and nothing is written.
+# server it says there is no sound device, exit 3, and nothing is written; a series reports
+# each block as it comes, and an interval it cannot keep is refused.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 OSCTOOL="$SYLVARINE_BIN/osctool"
 cd "$E2E_TMP"
 
-no_capture() {  # no_capture WHAT OUTPUT COMMAND...: exit 2, one line, OUTPUT not written
-  local what=$1 output=$2 status=0; shift 2
+no_capture() {  # no_capture WHAT STATUS OUTPUT COMMAND...: STATUS, one line, OUTPUT not written
+  local what=$1 expected=$2 output=$3 status=0; shift 3
   "$@" >out.txt 2>err.txt || status=$?
-  [[ $status == 2 ]] || fail "$what: exit status $status"
+  [[ $status == "$expected" ]] || fail "$what: exit status $status"
   [[ $(wc -l <err.txt) == 1 ]] || fail "$what: stderr was: $(cat err.txt)"
   [[ ! -s out.txt ]] || fail "$what: printed $(cat out.txt)"
   [[ ! -e $output ]] || fail "$what: $output was written"
 }
 
 # No sound server: ALSA's "default" cannot open.
-PULSE_SERVER="unix:$E2E_TMP/nowhere" no_capture "no server" none.osc "$OSCTOOL" capture none.osc
-grep -qx "osctool: Impossible d'ouvrir l'interface audio! Soit celle-ci n'est pas compatible, .*et réessayez." err.txt ||
-  fail "not the analyser's open-failure text: $(cat err.txt)"
-no_capture "missing folder" nowhere/a.osc "$OSCTOOL" capture nowhere/a.osc
-no_capture "bad count" c.osc "$OSCTOOL" capture c.osc --count 0
+PULSE_SERVER="unix:$E2E_TMP/nowhere" no_capture "no server" 3 none.osc "$OSCTOOL" capture none.osc
+grep -qx "osctool: no sound device: neither the sound server nor ALSA's \"default\" capture device can be opened" err.txt ||
+  fail "not the no-device message: $(cat err.txt)"
+no_capture "missing folder" 1 nowhere/a.osc "$OSCTOOL" capture nowhere/a.osc
+no_capture "bad count" 2 c.osc "$OSCTOOL" capture c.osc --count 0
 
 start_sound_server pulseaudio
 # A steady sine, playing before the capture starts.
@@ -43,10 +44,17 @@ for channel in right left; do
     fail "$channel: $(jq -c ".channels.$channel | {frequency, peakToPeak}" sine.json)"
 done
 
-# Numbered snapshots, one report line each.
-"$OSCTOOL" capture many.osc --count 2 --interval 0 >many.txt || fail "capture --count failed"
-[[ $(wc -l <many.txt) == 2 && -s many-0001.osc && -s many-0002.osc && ! -e many.osc ]] ||
-  fail "capture --count 2 wrote: $(ls many*)"
+# Numbered snapshots, one report line each, each in the pipe as soon as its block is saved:
+# the first comes while the third block is still seconds away.
+no_capture "an interval that cannot be kept" 2 fast-0001.osc "$OSCTOOL" capture fast.osc --count 2 --interval 449
+grep -q "at least 450 ms" err.txt || fail "the refused interval is not explained: $(cat err.txt)"
+"$OSCTOOL" capture many.osc --count 3 --interval 1000 | {
+  read -r first && jq -e .triggerFound <<<"$first" >/dev/null && [[ -s many-0001.osc && ! -e many-0003.osc ]] ||
+    fail "the first report \"$first\" came with: $(ls many*)"
+  cat >many.txt
+} || fail "capture --count failed"
+[[ $(wc -l <many.txt) == 2 && -s many-0002.osc && -s many-0003.osc && ! -e many.osc ]] ||
+  fail "capture --count 3 wrote: $(ls many*)"
 "$OSCTOOL" measure many-0002.osc | jq -e '(.channels.left.frequency.value - 1000 | fabs) < 10' >/dev/null ||
   fail "the second numbered snapshot is not the sine"
 

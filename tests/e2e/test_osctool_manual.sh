@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# osctool's manual page is installed, man reads it without a warning, and it names every
-# command and every option that the commands' --help lists.
+# osctool's manual page is installed, man reads it without a warning, it names every
+# command and every option that the commands' --help lists, and the version it is the
+# manual of is the one osctool --version gives.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 OSCTOOL="$SYLVARINE_BIN/osctool"
 cd "$E2E_TMP"
@@ -14,7 +15,10 @@ LC_ALL=C.UTF-8 man --warnings -l "$page" >/dev/null 2>warnings.txt || fail "man 
 [[ ! -s warnings.txt ]] || fail "man warns: $(cat warnings.txt)"
 LC_ALL=C.UTF-8 MANWIDTH=250 man -l "$page" >manual.txt
 
-commands=$("$OSCTOOL" --help | grep -oE 'osctool [a-z-]+' | cut -d' ' -f2 | sort -u)
+[[ $("$OSCTOOL" --version) == "osctool $(sed -n 's/^\.TH .*"Sylvarine \([0-9.]*\)".*/\1/p' "$page")" ]] &&
+  grep -qF -- "--version" manual.txt || fail "--version and the manual disagree: $("$OSCTOOL" --version)"
+
+commands=$("$OSCTOOL" --help | grep -oE 'osctool [a-z][a-z-]+' | cut -d' ' -f2 | sort -u)
 [[ $(wc -w <<<"$commands") == 8 ]] || fail "osctool --help lists: $commands"
 for command in $commands; do
   grep -qE "^ +$command( |\$)" manual.txt || fail "the manual does not describe $command"

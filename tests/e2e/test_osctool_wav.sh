@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # osctool from-wav: 4000 frames of a recording become the snapshot that from-raw makes of
-# the bytes an 8-bit unsigned sound card would have delivered; bad input exits 2, one line
-# on stderr, and writes nothing.
+# the bytes an 8-bit unsigned sound card would have delivered; bad input exits 1 (a file) or
+# 2 (the command line), one line on stderr, and writes nothing.
 source "$SYLVARINE_SOURCE/tests/e2e/lib.sh"
 OSCTOOL="$SYLVARINE_BIN/osctool"
 cd "$E2E_TMP"
@@ -90,10 +90,13 @@ for ((frame = 0; frame < 4000; frame += 4)); do printf '%s\n' 0 0 255 255 192 19
   LC_ALL=C awk '{ printf "%c", $1 }' >loud.raw
 same_as_raw loud loud.wav loud.raw
 
-expect_refusal() {  # expect_refusal WHAT OUT COMMAND...: exit 2, one line on stderr, OUT untouched
-  local what=$1 out=$2 status=0; shift 2
+# Status 2 for a wrong command line, 1 for a file.
+usage_errors="negative start|word start|fractional start|start without value|missing output"
+expect_refusal() {  # expect_refusal WHAT OUT COMMAND...: its status, one line on stderr, OUT untouched
+  local what=$1 out=$2 status=0 expected=1; shift 2
+  [[ $what =~ ^($usage_errors)$ ]] && expected=2
   "$@" >out.txt 2>err.txt || status=$?
-  [[ $status == 2 ]] || fail "$what: exit status $status"
+  [[ $status == "$expected" ]] || fail "$what: exit status $status"
   [[ $(wc -l <err.txt) == 1 ]] || fail "$what: stderr was: $(cat err.txt)"
   [[ ! -s out.txt ]] || fail "$what: printed $(cat out.txt)"
   [[ ! -e $out ]] || cmp -s "$out" kept.osc || fail "$what: $out was written"

@@ -111,9 +111,14 @@ expect_pixel page.png $(at 523 30) "$yellow" "printed zone bar"
 expect_pixel page.png $(at 523 100) "$green" "printed zone bar"
 
 # Bad arguments: one line, exit status 2, nothing written.
-if "$osctool" render flat.osc --display scope --out bad.png 2>err.txt; then fail "bad --display accepted"; fi
+"$osctool" render flat.osc --display scope --out bad.png 2>err.txt && fail "bad --display accepted" || (($? == 2)) || fail "bad --display: not status 2"
 grep -q -- "--display must be" err.txt || fail "unclear message: $(cat err.txt)"
 [[ ! -e bad.png ]] || fail "a picture was written for bad arguments"
+
+# Without a session's runtime directory (cron, ssh) a render says nothing on stderr.
+env -u XDG_RUNTIME_DIR "$osctool" render flat.osc --display offset --out quiet.png 2>quiet.txt ||
+  fail "render without XDG_RUNTIME_DIR failed: $(cat quiet.txt)"
+[[ ! -s quiet.txt ]] || fail "render without XDG_RUNTIME_DIR said: $(cat quiet.txt)"
 
 # A snapshot shows as just opened: no trigger searched, the "Synchronisation" box empty;
 # --triggered searches it as a capture would (the sine crosses upwards), and the box lights.
@@ -122,6 +127,6 @@ render sine.osc --display offset --triggered --out triggered.png
 expect_pixel opened.png 577 347 $white "sync box of a file just opened"
 expect_pixel triggered.png 577 347 $red "sync box after a trigger search"
 head -c 100 flat.osc >short.osc
-if "$osctool" render short.osc --display offset --out bad.png 2>err.txt; then fail "short file accepted"; fi
+"$osctool" render short.osc --display offset --out bad.png 2>err.txt && fail "short file accepted" || (($? == 1)) || fail "short file: not status 1"
 [[ ! -e bad.png ]] || fail "a picture was written for a short snapshot"
 echo "render pictures: all checks passed"

@@ -20,6 +20,7 @@
 #include "analyser/frame/accelerators.h"
 #include "analyser/frame/menu_table.h"
 #include "analyser/frame/prompt_strings.h"
+#include "analyser/frame/recent_files.h"
 #include "analyser/frame/toolbar_table.h"
 #include "tests/support/gui_application.h"
 #include "tests/support/view_doubles.h"
@@ -65,7 +66,7 @@ TEST_F(ShellTest, MenuBarFollowsTheTable) {
     EXPECT_EQ(action->statusTip(), QString::fromUtf8(StatusPrompt(item.commandId))) << item.text;
   }
   EXPECT_EQ(top, tableTop);
-  EXPECT_TRUE(MenuTexts(TopMenu(0)).contains("Fichier récent"));  // the empty recent-file list
+  EXPECT_TRUE(MenuTexts(TopMenu(0)).contains(QString::fromUtf8(kNoRecentFileText)));
   for (const Accelerator& accelerator : Accelerators()) {
     const QKeySequence keys(QString::fromLatin1(accelerator.keys));
     const QAction* item = frame->ActionFor(accelerator.commandId);
@@ -139,7 +140,7 @@ TEST_F(ShellTest, PromptsTakeTheWholeBarUntilTheLastMenuCloses) {
   QLabel* idle = nullptr;
   QList<QLabel*> panes;
   for (QLabel* label : bar->findChildren<QLabel*>()) {
-    if (label->text() == QString::fromUtf8("Pour l'aide, appuyez sur F1"))
+    if (label->text() == QString::fromUtf8(kIdlePrompt))
       idle = label;
     else
       panes << label;
@@ -199,7 +200,8 @@ TEST_F(ShellTest, RecentFilesAreNumberedAndKeepTheirAmpersands) {
   emit TopMenu(0)->aboutToShow();
   EXPECT_EQ(frame->ActionFor(CommandId::FileMru1)->text(), "&1 a&&b.osc");
   EXPECT_EQ(frame->ActionFor(CommandId::FileMru1 + 1)->text(), "&2 c.osc");
-  EXPECT_EQ(frame->ActionFor(CommandId::FileMru1 + 1)->statusTip(), "Ouvre ce document");
+  EXPECT_EQ(frame->ActionFor(CommandId::FileMru1 + 1)->statusTip(),
+            QString::fromUtf8(kRecentFilePrompt));
 }
 
 TEST_F(ShellTest, ARecentFileThatNoLongerOpensLeavesTheList) {
@@ -213,7 +215,7 @@ TEST_F(ShellTest, ARecentFileThatNoLongerOpensLeavesTheList) {
   first->trigger();
   EXPECT_FALSE(profile->Settings().contains("Recent File List/File1"));
   emit TopMenu(0)->aboutToShow();
-  EXPECT_TRUE(MenuTexts(TopMenu(0)).contains(QString::fromUtf8("Fichier récent")));
+  EXPECT_TRUE(MenuTexts(TopMenu(0)).contains(QString::fromUtf8(kNoRecentFileText)));
 }
 
 TEST_F(ShellTest, AboutBoxHasItsTemplateSizeTitleAndVersionLine) {

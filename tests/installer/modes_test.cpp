@@ -242,6 +242,20 @@ TEST_F(ModesTest, UninstallYesRemovesEveryRecordedFile) {
   EXPECT_EQ(ui.statuses.back(), "Sylvarine uninstalled.");
 }
 
+TEST_F(ModesTest, UninstallWithAFileInUseSaysSoAndKeepsWhatRunsItAgain) {
+  ASSERT_EQ(Install("C:\\P"), 0);
+  machine.RemoveFile("setup.inf");
+  machine.inUse.insert("C:\\P\\sylvarine.exe");
+  EXPECT_EQ(Run("C:\\P\\uninst.inf"), 1);
+  EXPECT_EQ(ui.messages.back(), "These files could not be removed:\nC:\\P\\sylvarine.exe");
+  EXPECT_FALSE(machine.HasFile("C:\\P\\doc\\help.htm"));
+  EXPECT_TRUE(machine.HasFile("C:\\P\\uninst.inf"));
+  EXPECT_TRUE(machine.localMachine.HasKey(kRemovalKey));
+  machine.inUse.clear();
+  EXPECT_EQ(Run("C:\\P\\uninst.inf"), 0);
+  EXPECT_FALSE(machine.HasFile("C:\\P\\sylvarine.exe"));
+}
+
 TEST_F(ModesTest, UninstallNoRemovesNothing) {
   ASSERT_EQ(Install("C:\\P"), 0);
   machine.RemoveFile("setup.inf");

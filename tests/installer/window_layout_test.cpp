@@ -47,6 +47,17 @@ TEST(StatusLineFit, ShrinksOnlyWhatIsTooWideAndNeverBelowTheFloor) {
   EXPECT_EQ(FittedTextHeight(50, 2'000'000'000, 1'999'999'999), 49);
 }
 
+TEST(FramePlacement, ClientAreaNeverPassesTheWorkArea) {
+  const Rect insets{3, 22, 3, 3};
+  // A system whose maximized size is its screen's plus the frame: nothing changes.
+  const Rect fitting = InstallerWindow::FramePlacement(1040, 784, 4, 4);
+  EXPECT_EQ(InstallerWindow::FrameWithinWorkArea(fitting, insets, {0, 0, 1035, 774}), fitting);
+  // One that reports more than its screen: the client area ends with the work area.
+  const Rect larger = InstallerWindow::FramePlacement(1032, 806, 4, 4);
+  EXPECT_EQ(InstallerWindow::FrameWithinWorkArea(larger, insets, {0, 0, 1024, 768}),
+            (Rect{0, 0, 1024, 771}));
+}
+
 TEST(WindowTextLayout, LongLinesShrinkThenAreCutWithinTheItalicMargins) {
   FixedPitchMeasure measure;
   const Rect client{0, 0, 1000, 700};

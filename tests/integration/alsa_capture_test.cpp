@@ -1,5 +1,5 @@
-// Captures through ALSA's "default" PCM from a private PulseAudio server that plays
-// a 1 kHz sine into a null sink whose monitor is the default source.
+// Captures from a private PulseAudio server that plays a 1 kHz sine into a null sink whose
+// monitor is the default source, on each path: the server's own client and ALSA's "default".
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -23,7 +23,7 @@
 
 #include "analyser/state/command_ids.h"
 #include "analyser/view/sylvarine_view.h"
-#include "platform/linux/alsa_sound_input.h"
+#include "platform/linux/host_sound_input.h"
 #include "tests/support/view_doubles.h"
 
 extern char** environ;
@@ -161,6 +161,10 @@ class PrivateSoundEnvironment {
   }
 
   void StopServerNow() { StopServer(); }
+  void FreezeServer() {
+    ReadServerPid();
+    kill(server_, SIGSTOP);
+  }
 
   bool PlaySine(int hz) {
     const std::string wav = (root_ / "sine.wav").string();
@@ -196,6 +200,7 @@ class PrivateSoundEnvironment {
   }
   void StopServer() {
     ReadServerPid();
+    if (server_ > 0) kill(server_, SIGCONT);
     Stop(server_, false);
   }
 
@@ -213,7 +218,8 @@ bool ToolsInstalled() {
 }
 
 struct ViewOnAlsa {
-  AlsaSoundInput sound;
+  explicit ViewOnAlsa(CapturePath path) : sound(path) {}
+  HostSoundInput sound;
   std::unique_ptr<CSylvarineDoc> document = std::make_unique<CSylvarineDoc>();
   FakeTimers timers;
   RecordingInvalidation invalidation;
@@ -255,11 +261,11 @@ int LargestBin(const int32_t* bins) {
 
 // Starts the private server playing a 1 kHz sine and opens a view on its default source.
 ::testing::AssertionResult StartSineAndOpen(PrivateSoundEnvironment& env,
-                                            std::unique_ptr<ViewOnAlsa>& rig) {
+                                            std::unique_ptr<ViewOnAlsa>& rig, CapturePath path) {
   if (!env.Ready()) return ::testing::AssertionFailure() << "no private sound environment";
   if (!env.StartServer()) return ::testing::AssertionFailure() << "the sound server did not start";
   if (!env.PlaySine(1000)) return ::testing::AssertionFailure() << "the sine did not play";
-  rig = std::make_unique<ViewOnAlsa>();
+  rig = std::make_unique<ViewOnAlsa>(path);
   rig->view.PreCreateWindow();
   if (rig->view.State().deviceOpen != 1)
     return ::testing::AssertionFailure() << "not open: " << rig->view.State().lastDeviceResult;
@@ -275,11 +281,13 @@ void ArmAndCollect(CSylvarineView& view) {
   view.OnTimer(TimerId::Acquisition);  // collect
 }
 
-TEST(AlsaCapture, FindsTheOneKilohertzSignalOfASoundServer) {
+class LiveCapture : public ::testing::TestWithParam<CapturePath> {};
+
+TEST_P(LiveCapture, FindsTheOneKilohertzSignalOfASoundServer) {
   if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio, pulseaudio-utils and sox are needed";
   PrivateSoundEnvironment env;
   std::unique_ptr<ViewOnAlsa> rig;
-  ASSERT_TRUE(StartSineAndOpen(env, rig));
+  ASSERT_TRUE(StartSineAndOpen(env, rig, GetParam()));
   ASSERT_TRUE(rig->messages.shown.empty());
 
   const ViewState& s = rig->view.State();
@@ -308,11 +316,11 @@ TEST(AlsaCapture, FindsTheOneKilohertzSignalOfASoundServer) {
 
 // A long pause while stopped, longer than the server's buffers hold: the next start gets a
 // fresh recording, without any fault reported.
-TEST(AlsaCapture, ALongPauseWhileStoppedIsNoFault) {
+TEST_P(LiveCapture, ALongPauseWhileStoppedIsNoFault) {
   if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio, pulseaudio-utils and sox are needed";
   PrivateSoundEnvironment env;
   std::unique_ptr<ViewOnAlsa> rig;
-  ASSERT_TRUE(StartSineAndOpen(env, rig));
+  ASSERT_TRUE(StartSineAndOpen(env, rig, GetParam()));
   const ViewState& s = rig->view.State();
   const auto cycle = [&rig] {
     ArmAndCollect(rig->view);
@@ -333,11 +341,11 @@ TEST(AlsaCapture, ALongPauseWhileStoppedIsNoFault) {
 }
 
 // What the server delivered before the first start is not part of the first recording.
-TEST(AlsaCapture, TheFirstRecordingHoldsNoSoundFromBeforeTheStart) {
+TEST_P(LiveCapture, TheFirstRecordingHoldsNoSoundFromBeforeTheStart) {
   if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio, pulseaudio-utils and sox are needed";
   PrivateSoundEnvironment env;
   std::unique_ptr<ViewOnAlsa> rig;
-  ASSERT_TRUE(StartSineAndOpen(env, rig));
+  ASSERT_TRUE(StartSineAndOpen(env, rig, GetParam()));
   std::this_thread::sleep_for(3000ms);  // longer than the stream's ring holds
   env.StopPlayer();
   std::this_thread::sleep_for(500ms);
@@ -350,7 +358,7 @@ TEST(AlsaCapture, TheFirstRecordingHoldsNoSoundFromBeforeTheStart) {
 }
 
 // A pipe source delivers exactly the bytes written to its FIFO, and nothing else.
-TEST(AlsaCapture, PipeSourceGivesExactBytesAndFiveSilentSecondsFail) {
+TEST_P(LiveCapture, PipeSourceGivesExactBytesAndFiveSilentSecondsFail) {
   if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio and pulseaudio-utils are needed";
   PrivateSoundEnvironment env;
   ASSERT_TRUE(env.Ready());
@@ -363,7 +371,7 @@ TEST(AlsaCapture, PipeSourceGivesExactBytesAndFiveSilentSecondsFail) {
   const auto advance = [&nowNs](std::chrono::milliseconds d) {
     *nowNs += std::chrono::nanoseconds(d).count();
   };
-  AlsaSoundInput sound("default", [nowNs] {
+  HostSoundInput sound(GetParam(), [nowNs] {
     return std::chrono::steady_clock::time_point{} + std::chrono::nanoseconds(nowNs->load());
   });
   ASSERT_EQ(sound.Open(WaveFormat{1, 2, 44100, 88200, 2, 8, 0}), 0);
@@ -407,12 +415,12 @@ TEST(AlsaCapture, PipeSourceGivesExactBytesAndFiveSilentSecondsFail) {
   EXPECT_EQ(sound.Close(), 0);
 }
 
-TEST(AlsaCapture, AVanishedServerIsAFailedDeviceNotACrash) {
+TEST_P(LiveCapture, AVanishedServerIsAFailedDeviceNotACrash) {
   if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio and pulseaudio-utils are needed";
   PrivateSoundEnvironment env;
   ASSERT_TRUE(env.Ready());
   ASSERT_TRUE(env.StartServer());
-  auto rig = std::make_unique<ViewOnAlsa>();
+  auto rig = std::make_unique<ViewOnAlsa>(GetParam());
   rig->view.PreCreateWindow();
   ASSERT_EQ(rig->view.State().deviceOpen, 1);
   env.StopServerNow();
@@ -431,10 +439,32 @@ TEST(AlsaCapture, AVanishedServerIsAFailedDeviceNotACrash) {
   EXPECT_EQ(rig->view.State().deviceOpen, 0);
 }
 
-TEST(AlsaCapture, OpenFailsAtOnceWithoutASoundServer) {
+// Frozen in the middle of a measurement, the server delivers nothing: five silent seconds
+// later the device has failed, and closing it does not wait for the server.
+TEST_P(LiveCapture, AFrozenServerFailsTheDeviceAndClosingDoesNotWait) {
+  if (!ToolsInstalled()) GTEST_SKIP() << "pulseaudio, pulseaudio-utils and sox are needed";
+  PrivateSoundEnvironment env;
+  std::unique_ptr<ViewOnAlsa> rig;
+  ASSERT_TRUE(StartSineAndOpen(env, rig, GetParam()));
+  const ViewState& s = rig->view.State();
+  ArmAndCollect(rig->view);
+  ASSERT_EQ(s.audioFault, 0) << s.lastDeviceResult;
+  env.FreezeServer();
+  const auto frozen = std::chrono::steady_clock::now();
+  while (s.audioFault == 0 && std::chrono::steady_clock::now() - frozen < 10s) {
+    rig->view.StopAcquisition();
+    ArmAndCollect(rig->view);
+  }
+  EXPECT_EQ(s.audioFault, 1);
+  const auto closing = std::chrono::steady_clock::now();
+  rig->view.OnDestroy();
+  EXPECT_LT(std::chrono::steady_clock::now() - closing, 1s);
+}
+
+TEST_P(LiveCapture, OpenFailsAtOnceWithoutASoundServer) {
   PrivateSoundEnvironment env;
   ASSERT_TRUE(env.Ready());
-  AlsaSoundInput sound;
+  HostSoundInput sound(GetParam());
   WaveFormat format{1, 2, 44100, 88200, 2, 8, 0};
   const auto started = std::chrono::steady_clock::now();
   EXPECT_NE(sound.Open(format), 0);
@@ -443,5 +473,11 @@ TEST(AlsaCapture, OpenFailsAtOnceWithoutASoundServer) {
   EXPECT_NE(sound.PrepareHeader(header, kCaptureHeaderSize), 0);
   EXPECT_NE(sound.Close(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Paths, LiveCapture,
+                         ::testing::Values(CapturePath::Pulse, CapturePath::Alsa),
+                         [](const auto& test) {
+                           return test.param == CapturePath::Pulse ? "pulse" : "alsa";
+                         });
 
 }  // namespace

@@ -44,6 +44,8 @@ class MemoryMachine : public IMachine {
   RegistryHive currentUser;
   // Paths (normalised, absolute) whose creation for writing fails.
   std::set<std::string> uncreatable;
+  // Paths (normalised, absolute) that cannot be removed, as a file in use.
+  std::set<std::string> inUse;
   // Paths whose commit fails at CloseFile (the old content stays).
   std::set<std::string> failingCommits;
   // Paths whose WriteFile fails (CloseFile then discards the file).
@@ -132,7 +134,9 @@ class MemoryMachine : public IMachine {
     directories_.insert(full);
     return true;
   }
-  bool RemoveFile(std::string_view path) override { return files_.erase(Resolve(path)) != 0; }
+  bool RemoveFile(std::string_view path) override {
+    return !inUse.count(Resolve(path)) && files_.erase(Resolve(path)) != 0;
+  }
 
   bool ShortPathName(std::string_view path, std::string& shortPath) override {
     if (!FileExists(path)) return false;

@@ -3,10 +3,10 @@
 #include <cstring>
 #include <memory>
 
-#include "analyser/app/support/snapshot_file.h"
 #include "analyser/capture/capture_engine.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/snapshot_io.h"
 #include "tools/osctool/trigger_report.h"
 
 int SaveCaptureAsSnapshot(const uint8_t (&buffer)[kCaptureBufferBytes], const QString& snapshotPath,
@@ -18,7 +18,7 @@ int SaveCaptureAsSnapshot(const uint8_t (&buffer)[kCaptureBufferBytes], const QS
   ConvertCaptureBuffer(state);
   analyser->document.AcceptBlock(state.samples);
   QString error;
-  if (!WriteSnapshotFile(snapshotPath, analyser->document, error)) return FailWith(error);
+  if (!WriteSnapshot(snapshotPath, analyser->document, error)) return FailWith(ExitStatus::InputOutput, error);
   PrintTriggerReport(analyser->document.Block().sumSamples, extra);
   return 0;
 }

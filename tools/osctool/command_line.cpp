@@ -19,7 +19,7 @@ bool ParseCommandLine(QCommandLineParser& parser, const QString& command,
                       const QStringList& arguments, int& status) {
   const QCommandLineOption helpOption = parser.addHelpOption();
   if (!parser.parse(QStringList{QStringLiteral("osctool ") + command} + arguments)) {
-    status = FailWith(parser.errorText());
+    status = FailWith(ExitStatus::Usage, parser.errorText());
     return false;
   }
   if (parser.isSet(helpOption)) {

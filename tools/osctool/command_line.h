@@ -6,7 +6,7 @@
 
 // Parses `arguments` (those after the command name) for `command`. --help prints the
 // usage line, `description` and the options on stdout. Returns true when the command
-// goes on; otherwise `status` is the exit status (0 after --help, 2 after an error).
+// goes on; otherwise `status` is the exit status (Done after --help, Usage after an error).
 bool ParseCommandLine(QCommandLineParser& parser, const QString& command,
                       const QString& usage, const QString& description,
                       const QStringList& arguments, int& status);

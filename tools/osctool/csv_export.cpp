@@ -1,5 +1,4 @@
-#include <QSaveFile>
-
+#include "tools/osctool/output_file.h"
 #include "tools/osctool/snapshot_export.h"
 
 bool WriteCsvExport(const SampleBlock& block, const SampleRange& range, const QString& path,
@@ -12,10 +11,5 @@ bool WriteCsvExport(const SampleBlock& block, const SampleRange& range, const QS
             QByteArray::number(block.sumSamples[k]) + ',' +
             QByteArray::number(block.differenceSamples[k]) + '\n';
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    return false;
-  }
-  return true;
+  return WriteOutputFile(path, text, error);
 }

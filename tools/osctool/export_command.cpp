@@ -2,10 +2,11 @@
 #include <QCommandLineParser>
 #include <memory>
 
-#include "analyser/app/support/snapshot_file.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/output_file.h"
 #include "tools/osctool/snapshot_export.h"
+#include "tools/osctool/snapshot_io.h"
 
 namespace {
 
@@ -39,28 +40,29 @@ int RunExportCommand(const QStringList& arguments) {
     return status;
   const QStringList files = parser.positionalArguments();
   if (files.size() != 2)
-    return FailWith(QStringLiteral("export takes a snapshot file and a file to write"));
+    return FailWith(ExitStatus::Usage, QStringLiteral("export takes a snapshot file and a file to write"));
   const QString out = files[1];
   const bool wav = out.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive);
   const bool csv = out.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
   if (!wav && !csv)
-    return FailWith(QStringLiteral("unknown format of %1: the name must end in .wav or .csv").arg(out));
+    return FailWith(ExitStatus::Usage, QStringLiteral("unknown format of %1: the name must end in .wav or .csv").arg(out));
   const QString bits = parser.value(bitsOption);
   if (bits != QLatin1String("8") && bits != QLatin1String("16"))
-    return FailWith(QStringLiteral("--bits must be 8 or 16, not \"%1\"").arg(bits));
+    return FailWith(ExitStatus::Usage, QStringLiteral("--bits must be 8 or 16, not \"%1\"").arg(bits));
   if (csv && parser.isSet(bitsOption))
-    return FailWith(QStringLiteral("--bits applies to WAV files only"));
+    return FailWith(ExitStatus::Usage, QStringLiteral("--bits applies to WAV files only"));
   SampleRange range{0, wav ? kCapturedFrames - 1 : kSignificantSamples - 1};
   QString error;
   if (parser.isSet(rangeOption) && !ParseSampleRange(parser.value(rangeOption), range, error))
-    return FailWith(error);
+    return FailWith(ExitStatus::Usage, error);
+  if (!OutputSparesInput(files[0], out, error)) return FailWith(ExitStatus::Usage, error);
   auto document = std::make_unique<CSylvarineDoc>();
-  if (!ReadSnapshotFile(files[0], *document, error)) return FailWith(error);
+  if (!ReadSnapshot(files[0], *document, error)) return FailWith(ExitStatus::InputOutput, error);
 
-  if (csv) return WriteCsvExport(document->Block(), range, out, error) ? 0 : FailWith(error);
+  if (csv) return WriteCsvExport(document->Block(), range, out, error) ? 0 : FailWith(ExitStatus::InputOutput, error);
   int clipped = 0;
   if (!WriteWavExport(document->Block(), range, bits.toInt(), out, clipped, error))
-    return FailWith(error);
+    return FailWith(ExitStatus::InputOutput, error);
   if (clipped > 0)
     WarnWith(QStringLiteral("%1 values outside the capture range -127..128 were clipped").arg(clipped));
   return 0;

@@ -8,6 +8,7 @@
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/input_file.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/output_file.h"
 
 namespace {
 
@@ -48,10 +49,11 @@ int RunFromRawCommand(const QStringList& arguments) {
     return status;
   const QStringList files = parser.positionalArguments();
   if (files.size() != 2)
-    return FailWith(QStringLiteral("from-raw takes a raw capture and a snapshot file to write"));
+    return FailWith(ExitStatus::Usage, QStringLiteral("from-raw takes a raw capture and a snapshot file to write"));
 
   uint8_t buffer[kCaptureBufferBytes];
   QString error;
-  if (!ReadRawCapture(files[0], buffer, error)) return FailWith(error);
+  if (!OutputSparesInput(files[0], files[1], error)) return FailWith(ExitStatus::Usage, error);
+  if (!ReadRawCapture(files[0], buffer, error)) return FailWith(ExitStatus::InputOutput, error);
   return SaveCaptureAsSnapshot(buffer, files[1]);
 }

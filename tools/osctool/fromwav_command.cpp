@@ -5,6 +5,7 @@
 #include "tools/osctool/capture_snapshot.h"
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/osctool_commands.h"
+#include "tools/osctool/output_file.h"
 #include "tools/osctool/recording_reader.h"
 
 namespace {
@@ -42,16 +43,17 @@ int RunFromWavCommand(const QStringList& arguments) {
     return status;
   const QStringList files = parser.positionalArguments();
   if (files.size() != 2)
-    return FailWith(QStringLiteral("from-wav takes a recording and a snapshot file to write"));
+    return FailWith(ExitStatus::Usage, QStringLiteral("from-wav takes a recording and a snapshot file to write"));
   int64_t startFrame = 0;
   if (!ParseStartFrame(parser.value(startOption), startFrame))
-    return FailWith(QStringLiteral("--start must be a frame number (0 or more), not \"%1\"")
+    return FailWith(ExitStatus::Usage, QStringLiteral("--start must be a frame number (0 or more), not \"%1\"")
                         .arg(parser.value(startOption)));
 
   uint8_t buffer[kCaptureBufferBytes];
   RecordingFacts facts;
   QString error;
-  if (!ReadRecordingExcerpt(files[0], startFrame, buffer, facts, error)) return FailWith(error);
+  if (!OutputSparesInput(files[0], files[1], error)) return FailWith(ExitStatus::Usage, error);
+  if (!ReadRecordingExcerpt(files[0], startFrame, buffer, facts, error)) return FailWith(ExitStatus::InputOutput, error);
   status = SaveCaptureAsSnapshot(buffer, files[1]);
   if (status == 0 && facts.sampleRate != kCaptureRate)
     WarnWith(QStringLiteral("%1 is recorded at %2 Hz; the snapshot's time axis assumes %3 Hz")

@@ -1,6 +1,5 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QTextStream>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -19,28 +18,37 @@ const char kUsage[] =
     "       osctool capture OUT.osc [--frames-after-start] [--count N --interval MS]\n"
     "       osctool measure FILE.osc [--range FIRST:LAST]\n"
     "       osctool export FILE.osc OUT.wav|OUT.csv [--range FIRST:LAST] [--bits 8|16]\n"
-    "Each command explains itself with --help; see also osctool(1).\n";
+    "       osctool --version\n"
+    "Each command explains itself with --help; see also osctool(1).\n"
+    "Exit status: 0 done, 1 a file could not be read or written, 2 a wrong command line,\n"
+    "3 no sound device, 4 the sound device failed or stayed silent.\n";
+
+QtMessageHandler qtHandler = nullptr;
+
+// Rendering opens no window and keeps no runtime file, so Qt's complaint that the session
+// has no runtime directory (under cron or ssh) says nothing about the picture.
+void QuietAboutRuntimeDirectory(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+    return;
+  qtHandler(type, context, text);
+}
 
 }  // namespace
-
-int FailWith(const QString& message) {
-  QTextStream(stderr) << "osctool: " << message << "\n";
-  return 2;
-}
-
-void WarnWith(const QString& message) {
-  QTextStream(stderr) << "osctool: warning: " << message << "\n";
-}
 
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fputs(kUsage, stderr);
-    return 2;
+    return StatusOf(ExitStatus::Usage);
+  }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::puts("osctool " OSCTOOL_VERSION);
+    return StatusOf(ExitStatus::Done);
   }
   const bool rendering = std::strcmp(argv[1], "render") == 0;
   // Rendering needs fonts, hence a GUI application; nothing here opens a window.
   if (rendering && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (rendering) qtHandler = qInstallMessageHandler(QuietAboutRuntimeDirectory);
   std::unique_ptr<QCoreApplication> app;
   if (rendering)
     app = std::make_unique<QGuiApplication>(argc, argv);
@@ -60,7 +68,7 @@ int main(int argc, char** argv) {
   if (command == "export") return RunExportCommand(arguments);
   if (command == "--help" || command == "-h") {
     std::fputs(kUsage, stdout);
-    return 0;
+    return StatusOf(ExitStatus::Done);
   }
-  return FailWith(QStringLiteral("unknown command \"%1\"").arg(command));
+  return FailWith(ExitStatus::Usage, QStringLiteral("unknown command \"%1\"").arg(command));
 }

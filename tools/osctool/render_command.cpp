@@ -1,5 +1,6 @@
 // osctool render FILE.osc --display MODE [options] --out FILE.png|FILE.pdf:
 // the analyser's own paint of a snapshot, for that display state, into a picture or a page.
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QImage>
 #include <QPageLayout>
@@ -7,13 +8,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "analyser/app/support/qpainter_surface.h"
-#include "analyser/app/support/snapshot_file.h"
 #include "analyser/capture/trigger_search.h"
 #include "analyser/display/paint.h"
 #include "analyser/state/application_title.h"
@@ -21,7 +20,8 @@
 #include "tools/osctool/command_line.h"
 #include "tools/osctool/inert_view_services.h"
 #include "tools/osctool/osctool_commands.h"
-#include "tools/osctool/render_state.h"
+#include "tools/osctool/output_file.h"
+#include "tools/osctool/snapshot_io.h"
 
 namespace {
 
@@ -122,23 +122,27 @@ bool WritePng(CSylvarineView& view, const QSize& pictureSize, const QRect& clien
   QImage image(pictureSize, QImage::Format_RGB32);
   image.fill(Qt::white);  // the erased window background
   PaintOn(view, image, client);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    error = QStringLiteral("cannot make %1: the picture could not be encoded").arg(path);
     return false;
   }
-  return true;
+  return WriteOutputFile(path, bytes, error);
+}
+
+// A PDF is whole when it starts with its header and ends with its end-of-file marker.
+bool IsWholePdf(const QByteArray& bytes) {
+  return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
 }
 
 bool WritePdf(CSylvarineView& view, bool forPrinter, const QSize& clientSize, const QString& path,
               QString& error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    return false;
-  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setCreator(QString::fromLatin1(kApplicationTitle));
     if (forPrinter) {
       // 300 dpi landscape A4: the printer's 2400 x 2100 device units fit inside the margins.
@@ -155,11 +159,11 @@ bool WritePdf(CSylvarineView& view, bool forPrinter, const QSize& clientSize, co
     }
     PaintOn(view, writer, QRect(QPoint(0, 0), clientSize));
   }
-  if (!file.commit()) {
-    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+  if (!IsWholePdf(bytes)) {
+    error = QStringLiteral("cannot make %1: the page could not be made whole").arg(path);
     return false;
   }
-  return true;
+  return WriteOutputFile(path, bytes, error);
 }
 
 }  // namespace
@@ -192,16 +196,16 @@ int RunRenderCommand(const QStringList& arguments) {
           arguments, status))
     return status;
   const QStringList files = parser.positionalArguments();
-  if (files.size() != 1) return FailWith(QStringLiteral("render takes exactly one snapshot file"));
+  if (files.size() != 1) return FailWith(ExitStatus::Usage, QStringLiteral("render takes exactly one snapshot file"));
   if (!parser.isSet(displayOption))
-    return FailWith(QStringLiteral("render needs --display %1").arg(Names(kDisplays)));
+    return FailWith(ExitStatus::Usage, QStringLiteral("render needs --display %1").arg(Names(kDisplays)));
   const QString out = parser.value(outOption);
   const bool pdf = out.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
   if (out.isEmpty() || (!pdf && !out.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)))
-    return FailWith(QStringLiteral("render needs --out FILE.png or FILE.pdf"));
+    return FailWith(ExitStatus::Usage, QStringLiteral("render needs --out FILE.png or FILE.pdf"));
   QSize clientSize;
   if (!ParseSize(parser.value(sizeOption), clientSize))
-    return FailWith(QStringLiteral("--size must be WIDTHxHEIGHT in pixels, not \"%1\"")
+    return FailWith(ExitStatus::Usage, QStringLiteral("--size must be WIDTHxHEIGHT in pixels, not \"%1\"")
                         .arg(parser.value(sizeOption)));
 
   QString error;
@@ -213,21 +217,23 @@ int RunRenderCommand(const QStringList& arguments) {
       !Pick(parser, scaleOption, kScales, scale, error) ||
       !Pick(parser, sideOption, kSides, side, error) ||
       !Pick(parser, gridOption, kGrid, grid, error))
-    return FailWith(error);
+    return FailWith(ExitStatus::Usage, error);
 
+  if (!OutputSparesInput(files.first(), out, error)) return FailWith(ExitStatus::Usage, error);
   auto analyser = std::make_unique<RenderAnalyser>();
   CSylvarineView& view = analyser->view;
   analyser->document.OnNewDocument();
   view.PreCreateWindow();
-  if (!ReadSnapshotFile(files.first(), analyser->document, error)) return FailWith(error);
+  if (!ReadSnapshot(files.first(), analyser->document, error)) return FailWith(ExitStatus::InputOutput, error);
 
-  // The display first: gain and side obey the rules of the display they are given in.
-  ApplyRenderCommand(view, display->commandId);
+  // The menu's own commands, the display first: gain and side obey the rules of the
+  // display they are given in.
+  view.OnCommand(display->commandId);
   for (const Choice* choice : {timeBase, gain, scale, side})
-    if (choice != nullptr) ApplyRenderCommand(view, choice->commandId);
+    if (choice != nullptr) view.OnCommand(choice->commandId);
   if (grid != nullptr && view.State().gridVisible != static_cast<int32_t>(grid->commandId))
-    ApplyRenderCommand(view, CommandId::Grid);
-  if (parser.isSet(runningOption)) ApplyRenderCommand(view, CommandId::Start);
+    view.OnCommand(CommandId::Grid);
+  if (parser.isSet(runningOption)) view.OnCommand(CommandId::Start);
 
   // By default the file shows as the analyser shows it once opened: loading searches no
   // trigger. --triggered draws it as the acquisition would after collecting this block.
@@ -238,7 +244,11 @@ int RunRenderCommand(const QStringList& arguments) {
   }
 
   const bool printer = parser.isSet(printerOption);
-  if (printer) BeginRenderPrinting(view);
+  if (printer) {
+    // The print hooks up to the paint of a page, the print dialog answering yes.
+    view.OnPreparePrinting([] { return true; });
+    view.OnBeginPrinting();
+  }
   const QRect client(QPoint(0, 0), clientSize);
   bool written = false;
   if (pdf) {
@@ -253,6 +263,6 @@ int RunRenderCommand(const QStringList& arguments) {
     written = WritePng(view, clientSize, client, out, error);
   }
   if (printer) view.OnEndPrinting();
-  if (!written) return FailWith(error);
+  if (!written) return FailWith(ExitStatus::InputOutput, error);
   return 0;
 }

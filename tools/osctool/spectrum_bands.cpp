@@ -18,6 +18,12 @@ std::optional<BinPeriods> PeriodsOfBin(int bin) {
   return BinPeriods{lo + 1, hi};
 }
 
+std::optional<BinBand> BandOfBin(int bin) {
+  const std::optional<BinPeriods> periods = PeriodsOfBin(bin);
+  if (!periods) return std::nullopt;
+  return BinBand{kSamplesPerSecond / (periods->longest + 1), kSamplesPerSecond / periods->shortest};
+}
+
 std::optional<std::array<int, 2>> NeighboursOfFilledBin(int bin) {
   switch (bin) {
     case 56: return std::array{55, 57};

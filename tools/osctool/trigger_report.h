@@ -3,6 +3,6 @@
 
 #include "analyser/capture/trigger_search.h"
 
-// Prints {"triggerFound": 0|1, "triggerOffset": N} on stdout for a block's sum array, with
+// Prints {"schemaVersion": 1, "triggerFound": 0|1, "triggerOffset": N} on stdout for a block's sum array, with
 // the members of `extra` besides.
 void PrintTriggerReport(const int32_t* sumSamples, const QJsonObject& extra = {});

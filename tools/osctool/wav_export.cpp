@@ -1,12 +1,54 @@
-#include <QSaveFile>
 #include <sndfile.h>
 
+#include <QByteArray>
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
+#include "tools/osctool/output_file.h"
 #include "tools/osctool/snapshot_export.h"
 
 namespace {
+
 constexpr int kRate = 44100;
+
+// A file in memory for libsndfile, so that the recording is made whole before anything is
+// written to the disk.
+struct MemoryFile {
+  QByteArray bytes;
+  sf_count_t position = 0;
+};
+
+MemoryFile& FileOf(void* user) { return *static_cast<MemoryFile*>(user); }
+
+SF_VIRTUAL_IO MemoryIo() {
+  SF_VIRTUAL_IO io{};
+  io.get_filelen = [](void* user) -> sf_count_t { return FileOf(user).bytes.size(); };
+  io.seek = [](sf_count_t offset, int whence, void* user) -> sf_count_t {
+    MemoryFile& file = FileOf(user);
+    const sf_count_t base = whence == SEEK_CUR ? file.position : whence == SEEK_END ? file.bytes.size() : 0;
+    file.position = std::max<sf_count_t>(0, base + offset);
+    return file.position;
+  };
+  io.read = [](void* into, sf_count_t count, void* user) -> sf_count_t {
+    MemoryFile& file = FileOf(user);
+    const sf_count_t got = std::clamp<sf_count_t>(file.bytes.size() - file.position, 0, count);
+    std::memcpy(into, file.bytes.constData() + file.position, static_cast<size_t>(got));
+    file.position += got;
+    return got;
+  };
+  io.write = [](const void* from, sf_count_t count, void* user) -> sf_count_t {
+    MemoryFile& file = FileOf(user);
+    if (file.position + count > file.bytes.size())
+      file.bytes.resize(static_cast<qsizetype>(file.position + count), '\0');
+    std::memcpy(file.bytes.data() + file.position, from, static_cast<size_t>(count));
+    file.position += count;
+    return count;
+  };
+  io.tell = [](void* user) -> sf_count_t { return FileOf(user).position; };
+  return io;
+}
+
 }  // namespace
 
 bool WriteWavExport(const SampleBlock& block, const SampleRange& range, int bits,
@@ -25,32 +67,22 @@ bool WriteWavExport(const SampleBlock& block, const SampleRange& range, int bits
     }
   }
 
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    return false;
-  }
   SF_INFO info{};
   info.samplerate = kRate;
   info.channels = 2;
   info.format = SF_FORMAT_WAV | (bits == 16 ? SF_FORMAT_PCM_16 : SF_FORMAT_PCM_U8);
-  SNDFILE* sound = sf_open_fd(file.handle(), SFM_WRITE, &info, SF_FALSE);
+  SF_VIRTUAL_IO io = MemoryIo();
+  MemoryFile file;
+  SNDFILE* sound = sf_open_virtual(&io, SFM_WRITE, &info, &file);
   if (sound == nullptr) {
-    error = QStringLiteral("cannot write %1: %2").arg(path, QString::fromUtf8(sf_strerror(nullptr)));
-    file.cancelWriting();
+    error = QStringLiteral("cannot make %1: %2").arg(path, QString::fromUtf8(sf_strerror(nullptr)));
     return false;
   }
   const sf_count_t written = sf_writef_short(sound, frames.data(), range.Count());
   const QString soundError = QString::fromUtf8(sf_strerror(sound));
-  const int closed = sf_close(sound);
-  if (written != range.Count() || closed != 0) {
-    error = QStringLiteral("cannot write %1: %2").arg(path, soundError);
-    file.cancelWriting();
+  if (sf_close(sound) != 0 || written != range.Count()) {
+    error = QStringLiteral("cannot make %1: %2").arg(path, soundError);
     return false;
   }
-  if (!file.commit()) {
-    error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-    return false;
-  }
-  return true;
+  return WriteOutputFile(path, file.bytes, error);
 }

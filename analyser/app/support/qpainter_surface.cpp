@@ -12,18 +12,12 @@
 
 #include "analyser/display/device_scaling.h"
 #include "analyser/display/thin_line.h"
-
-QColor ToQColor(Colour colour) {
-  return QColor(static_cast<int>(RedOf(colour)), static_cast<int>(GreenOf(colour)),
-                static_cast<int>(BlueOf(colour)));
-}
-
-Colour FromQColor(const QColor& colour) {
-  return MakeColour(static_cast<uint32_t>(colour.red()), static_cast<uint32_t>(colour.green()),
-                    static_cast<uint32_t>(colour.blue()));
-}
+#include "shell_qt/conversions.h"
 
 namespace {
+
+using ShellQt::FromQColor;
+using ShellQt::ToQColor;
 
 QColor PaletteColour(QPalette::ColorRole role) { return QGuiApplication::palette().color(role); }
 

@@ -76,6 +76,3 @@ class QPainterSurface : public DrawingSurface {
   QPolygon pendingGaps_;  // gaps of a dotted pen in the opaque background mode
   QList<QLine> pendingSegments_;
 };
-
-QColor ToQColor(Colour colour);
-Colour FromQColor(const QColor& colour);

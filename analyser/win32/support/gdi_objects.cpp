@@ -8,15 +8,15 @@
 
 namespace {
 
-template <typename Spec, typename Handle>
-Handle* Find(std::vector<std::pair<Spec, Handle>>& kept, const Spec& spec) {
+template <typename Description, typename Handle>
+Handle* Find(std::vector<std::pair<Description, Handle>>& kept, const Description& wanted) {
   for (auto& [description, handle] : kept)
-    if (description == spec) return &handle;
+    if (description == wanted) return &handle;
   return nullptr;
 }
 
-template <typename Spec, typename Handle>
-void MakeRoom(std::vector<std::pair<Spec, Handle>>& kept, std::size_t most) {
+template <typename Description, typename Handle>
+void MakeRoom(std::vector<std::pair<Description, Handle>>& kept, std::size_t most) {
   if (kept.size() < most) return;
   DeleteObject(kept.front().second);
   kept.erase(kept.begin());
