@@ -8,7 +8,8 @@
 #   bench/live_capture_figures.sh BIN_DIR [SECONDS_PER_STATE] [pulseaudio|pipewire] [MEMORY_MINUTES]
 #
 # BIN_DIR holds a (preferably Release) sylvarine. Needs what `make test` installs.
-# SYLVARINE_SOUND_INPUT=alsa or =pulse chooses the analyser's path (README, Sound input).
+# SYLVARINE_SOUND_INPUT=alsa or =pulse chooses the analyser's path (README, Sound input);
+# DELAY_CHANGES sets how many changes of the signal the delay is averaged over (5).
 set -euo pipefail
 BIN=${1:?BIN_DIR}
 SECONDS_PER_STATE=${2:-60}
@@ -79,7 +80,7 @@ trace_shown() {
   (($(count_colour "$E2E_TMP/delay.png" 25 25 490 80 '#FF0000') > 20))
 }
 measure_delay() {
-  local label=$1 total=0 worst=0 tries=5 start seen ms
+  local label=$1 total=0 worst=0 tries=${DELAY_CHANGES:-5} start seen ms
   for _ in $(seq $tries); do
     kill "$PLAYER_PID" 2>/dev/null || true
     wait_for 20 bash -c "! (( \$(import -window root '$E2E_TMP/q.png' && convert '$E2E_TMP/q.png' -crop '490x80+$((WIN_X + 25))+$((VIEW_Y + 25))' +repage txt:- | grep -ci '#FF0000') > 20 ))" ||
