@@ -7,6 +7,9 @@ readonly WINE_SERVER=/usr/lib/wine/wineserver
 
 stop_wine() { "$WINE_SERVER" -k 2>/dev/null || true; "$WINE_SERVER" -w 2>/dev/null || true; }
 trap 'stop_wine; e2e_cleanup' EXIT
+# A command that fails outside a check ends the test: it says which.
+set -E
+trap 'echo "FAIL: \"$BASH_COMMAND\" failed (line $LINENO of ${BASH_SOURCE[0]##*/})" >&2' ERR
 stop_wine
 
 wine_run() { "$SYLVARINE_WINE_RUN" "$SYLVARINE_WINE_PREFIX" "$@"; }

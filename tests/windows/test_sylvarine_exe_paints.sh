@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# sylvarine.exe started on a snapshot, without a sound device: the title names the file,
-# and every display, chosen from the Mode menu, paints the pixels osctool paints on
-# Linux for lines, frames and fills. The differing pixels outside the text are counted.
+# sylvarine.exe, without a sound device, started on a device, which it refuses, then on a
+# snapshot: the title names the file, and every display, chosen from the Mode menu, paints
+# the pixels osctool paints on Linux for lines, frames and fills. The differing pixels
+# outside the text are counted.
 source "$SYLVARINE_SOURCE/tests/windows/sylvarine_exe_lib.sh"
 osctool="$SYLVARINE_LINUX_BIN/osctool"
 [[ -x $osctool ]] || { echo "no Linux osctool in $SYLVARINE_LINUX_BIN"; exit 77; }
@@ -9,6 +10,15 @@ cd "$E2E_TMP"
 cp "$SYLVARINE_SOURCE/analyser/resources/example.osc" .
 prepare_prefix
 start_xvfb 1024x768x24
+
+# A device is no snapshot: it is refused at once, and the program does not start.
+start_sylvarine device.log NUL
+close_box "Ouverture de l'interface audio."
+close_box Sylvarine
+wait_for_exit "$ANALYSER_PID" 20 || fail "the program went on after the refusal"
+grep -q "message: .*NUL : ce n'est pas un fichier ordinaire" device.log ||
+  fail "no refusal of NUL: $(grep message: device.log)"
+
 start_sylvarine app.log "$(windows_path "$E2E_TMP/example.osc")"
 wait_for_sylvarine_window "example.osc - Sylvarine" no-device
 screenshot offset.png
