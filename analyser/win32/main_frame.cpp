@@ -10,6 +10,7 @@
 #include "analyser/win32/menu_building.h"
 #include "analyser/win32/settings_commands.h"
 #include "platform/windows/wide_text.h"
+#include "shell_win32/window_class.h"
 
 namespace {
 constexpr wchar_t kFrameClass[] = L"SylvarineFrame";
@@ -28,18 +29,11 @@ CMainFrame::~CMainFrame() {
 }
 
 bool CMainFrame::Create() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &CMainFrame::Procedure;
-  windowClass.hInstance = instance_;
-  windowClass.hIcon = LoadIconW(instance_, kProgramIcon);
-  windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance_, kProgramIcon,
-                                                      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                      GetSystemMetrics(SM_CYSMICON), 0));
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kFrameClass;
-  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+  if (!ShellWin32::RegisterWindowClass(
+          instance_, {.name = kFrameClass,
+                      .procedure = &ShellWin32::WindowRouting::Procedure<CMainFrame>,
+                      .background = COLOR_BTNFACE,
+                      .icon = kProgramIcon}))
     return false;
   if (!CViewWindow::RegisterWindowClass(instance_)) return false;
 
@@ -95,17 +89,6 @@ void CMainFrame::Show(int showCommand) {
   ShowWindow(window_, showCommand);
   UpdateWindow(window_);
   SetFocus(viewWindow_.Handle());
-}
-
-LRESULT CALLBACK CMainFrame::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<CMainFrame*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CMainFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
 }
 
 LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

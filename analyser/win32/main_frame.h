@@ -17,6 +17,7 @@
 #include "platform/profile.h"
 #include "platform/sound_input.h"
 #include "shell_win32/message_box.h"
+#include "shell_win32/window_class.h"
 
 class CMainFrame {
  public:
@@ -41,7 +42,7 @@ class CMainFrame {
   void BeforeDispatch(const MSG& message);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend struct ShellWin32::WindowRouting;
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   bool CreateChildren();
   void Layout();

@@ -9,6 +9,7 @@
 
 #include "analyser/frame/print_preview.h"
 #include "platform/windows/wide_text.h"
+#include "shell_win32/window_class.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ class PreviewWindow {
   bool Run(HWND owner, HINSTANCE instance);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend struct ShellWin32::WindowRouting;
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateButtons(HINSTANCE instance);
   void Act(PreviewAction action);
@@ -51,14 +52,10 @@ class PreviewWindow {
 };
 
 bool PreviewWindow::Run(HWND owner, HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &PreviewWindow::Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-  windowClass.lpszClassName = kPreviewClass;
-  if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+  if (!ShellWin32::RegisterWindowClass(
+          instance, {.name = kPreviewClass,
+                     .procedure = &ShellWin32::WindowRouting::Procedure<PreviewWindow>,
+                     .background = COLOR_APPWORKSPACE}))
     return false;
   // Over the frame, as large as most of the screen, under the frame's own title.
   wchar_t title[256] = L"";
@@ -89,17 +86,6 @@ bool PreviewWindow::Run(HWND owner, HINSTANCE instance) {
   EnableWindow(owner, TRUE);
   SetActiveWindow(owner);
   return print_;
-}
-
-LRESULT CALLBACK PreviewWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<PreviewWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<PreviewWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
 }
 
 LRESULT PreviewWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

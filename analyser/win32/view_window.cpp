@@ -1,6 +1,5 @@
 #include "analyser/win32/view_window.h"
 
-
 #include "analyser/view/sylvarine_view.h"
 #include "analyser/win32/support/gdi_surface.h"
 
@@ -9,32 +8,18 @@ constexpr wchar_t kClassName[] = L"SylvarineView";
 }  // namespace
 
 bool CViewWindow::RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.style = CS_DBLCLKS;  // no redraw on resize: the drawing keeps its size
-  windowClass.lpfnWndProc = &CViewWindow::Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  // The erased window background: what shows where the view draws nothing.
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  // Without CS_HREDRAW and CS_VREDRAW: the drawing keeps its size as the window's changes.
+  // The erased background is what shows where the view draws nothing.
+  return ShellWin32::RegisterWindowClass(
+      instance, {.name = kClassName,
+                 .procedure = &ShellWin32::WindowRouting::Procedure<CViewWindow>,
+                 .background = COLOR_WINDOW,
+                 .style = CS_DBLCLKS});
 }
 
 HWND CViewWindow::Create(HWND parent, HINSTANCE instance) {
   return CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                          0, 0, 0, 0, parent, nullptr, instance, this);
-}
-
-LRESULT CALLBACK CViewWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<CViewWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CViewWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
 }
 
 LRESULT CViewWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

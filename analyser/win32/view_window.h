@@ -8,6 +8,7 @@
 #include "analyser/win32/support/gdi_objects.h"
 #include "platform/invalidation.h"
 #include "platform/timer_service.h"
+#include "shell_win32/window_class.h"
 
 class CSylvarineView;
 
@@ -32,7 +33,7 @@ class CViewWindow : public ITimerService, public IInvalidation {
   void Invalidate(const Rect* area, bool eraseBackground) override;
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  friend struct ShellWin32::WindowRouting;
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
   void Click(UINT message, LPARAM lParam);

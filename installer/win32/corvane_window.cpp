@@ -4,6 +4,7 @@
 #include "installer/window/window_layout.h"
 #include "installer/window/window_text_layout.h"
 #include "platform/windows/wide_text.h"
+#include "shell_win32/window_class.h"
 
 namespace {
 
@@ -24,14 +25,10 @@ CorvaneWindow::~CorvaneWindow() {
 }
 
 bool CorvaneWindow::Create() {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &CorvaneWindow::WindowProc;
-  windowClass.hInstance = instance_;
-  windowClass.hIcon = LoadIconW(instance_, L"corvane");
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  if (RegisterClassExW(&windowClass) == 0) return false;
+  // No background: every paint fills the whole client area.
+  if (!ShellWin32::RegisterWindowClass(
+          instance_, {.name = kClassName, .procedure = &CorvaneWindow::WindowProc, .icon = L"corvane"}))
+    return false;
   RECT insets{};
   AdjustWindowRectEx(&insets, kFrameStyle, FALSE, 0);
   RECT workArea{};
