@@ -13,7 +13,7 @@ PACKAGES := build-essential cmake pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-pl
 # The Windows build: the mingw-w64 cross compiler, Wine to run its tests, and the SVG
 # renderer and ImageMagick that make the Win32 shells' bitmaps and icons from the SVG icons.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine fonts-wine librsvg2-bin \
-  imagemagick
+  imagemagick ghostscript
 
 JOBS ?= $(shell nproc)
 BUILD ?= build

@@ -1,6 +1,12 @@
 // The frame's print, print preview and print setup commands.
 #include <windows.h>
 #include <commdlg.h>
+#include <winspool.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "analyser/display/paint.h"
 #include "analyser/state/application_title.h"
@@ -11,6 +17,12 @@
 #include "platform/windows/wide_text.h"
 
 namespace {
+
+void TurnToLandscape(DEVMODEW& mode) {
+  if (!kPrintedLandscape) return;
+  mode.dmOrientation = DMORIENT_LANDSCAPE;
+  mode.dmFields |= DM_ORIENTATION;
+}
 
 // The printer the framework would take: the chosen one, else the default one, whose page
 // starts in landscape.
@@ -24,12 +36,61 @@ void EnsurePrinterChosen(PrintSetupState& setup, HWND owner) {
   setup.devMode = dialog.hDevMode;
   setup.devNames = dialog.hDevNames;
   if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(setup.devMode))) {
-    if (kPrintedLandscape) {
-      mode->dmOrientation = DMORIENT_LANDSCAPE;
-      mode->dmFields |= DM_ORIENTATION;
-    }
+    TurnToLandscape(*mode);
     GlobalUnlock(setup.devMode);
   }
+}
+
+// A device context of the printer named, with its own settings turned to landscape.
+HDC NamedPrinterContext(const std::wstring& printer) {
+  std::wstring name = printer;
+  HANDLE handle = nullptr;
+  if (!OpenPrinterW(name.data(), &handle, nullptr)) return nullptr;
+  std::vector<std::byte> mode;
+  const LONG size = DocumentPropertiesW(nullptr, handle, name.data(), nullptr, nullptr, 0);
+  if (size >= static_cast<LONG>(sizeof(DEVMODEW))) {
+    mode.resize(static_cast<std::size_t>(size));
+    auto* devMode = reinterpret_cast<DEVMODEW*>(mode.data());
+    if (DocumentPropertiesW(nullptr, handle, name.data(), devMode, nullptr, DM_OUT_BUFFER) == IDOK)
+      TurnToLandscape(*devMode);
+    else
+      mode.clear();
+  }
+  ClosePrinter(handle);
+  return CreateDCW(L"WINSPOOL", name.c_str(), nullptr,
+                   mode.empty() ? nullptr : reinterpret_cast<DEVMODEW*>(mode.data()));
+}
+
+// The port the dialog's choice prints to: "FILE:" when it prints into a file.
+std::wstring PortOf(HGLOBAL devNames) {
+  std::wstring port;
+  if (auto* names = static_cast<DEVNAMES*>(devNames != nullptr ? GlobalLock(devNames) : nullptr)) {
+    port = reinterpret_cast<const wchar_t*>(names) + names->wOutputOffset;
+    GlobalUnlock(devNames);
+  }
+  return port;
+}
+
+// Where a printout into a file goes, asked as the framework asks it; none: not printed.
+std::optional<std::wstring> AskOutputFile(HWND owner) {
+  std::wstring filter = Utf8ToWide(kPrintToFileFilter);
+  filter += L'\0';
+  filter += L"*" + Utf8ToWide(kPrintToFileExtension);
+  filter += L'\0';
+  const std::wstring title = Utf8ToWide(kPrintToFileTitle);
+  const std::wstring extension = Utf8ToWide(kPrintToFileExtension).substr(1);
+  wchar_t file[MAX_PATH * 4] = L"";
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = static_cast<DWORD>(std::size(file));
+  dialog.lpstrTitle = title.c_str();
+  dialog.lpstrDefExt = extension.c_str();
+  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+  return std::wstring(file);
 }
 
 std::wstring PrinterName(const PrintSetupState& setup) {
@@ -80,11 +141,12 @@ void DrawPrintedPage(CSylvarineView& view, HDC dc, int dotsPerInchX, int dotsPer
 
 }  // namespace
 
-bool CMainFrame::PrintPage(HDC printer) {
+bool CMainFrame::PrintPage(HDC printer, const std::wstring& outputFile) {
   DOCINFOW document{};
   document.cbSize = sizeof document;
   const std::wstring name = Utf8ToWide(kApplicationTitle);
   document.lpszDocName = name.c_str();
+  if (!outputFile.empty()) document.lpszOutput = outputFile.c_str();
   if (StartDocW(printer, &document) <= 0) return false;
   if (StartPage(printer) <= 0) {
     AbortDoc(printer);
@@ -111,17 +173,23 @@ void CMainFrame::Print() {
   // The dialog may have made new blocks for the choice: keep those.
   printSetup_.devMode = dialog.hDevMode;
   printSetup_.devNames = dialog.hDevNames;
-  if (accepted && dialog.hDC != nullptr) {
+  // Into a file, the file is asked for here: the system would take the port's name for it.
+  const bool intoFile = (dialog.Flags & PD_PRINTTOFILE) != 0 ||
+                        PortOf(printSetup_.devNames) == Utf8ToWide(kFilePort);
+  const std::optional<std::wstring> outputFile =
+      accepted && intoFile ? AskOutputFile(window_) : std::optional<std::wstring>(L"");
+  if (accepted && dialog.hDC != nullptr && outputFile) {
     view_->OnBeginPrinting();
-    const bool printed = PrintPage(dialog.hDC);
+    const bool printed = PrintPage(dialog.hDC, *outputFile);
     view_->OnEndPrinting();
-    DeleteDC(dialog.hDC);
+    const std::wstring where = outputFile->empty() ? PrinterName(printSetup_) : *outputFile;
     if (!printed)
-      messages_.ShowMessage(PrintFailureMessage(WideToUtf8(PrinterName(printSetup_))),
-                            kApplicationTitle, MessageIcon::Warning, MessageButtons::Ok, true);
+      messages_.ShowMessage(PrintFailureMessage(WideToUtf8(where)), kApplicationTitle,
+                            MessageIcon::Warning, MessageButtons::Ok, true);
   } else {
     view_->OnEndPrinting();
   }
+  if (dialog.hDC != nullptr) DeleteDC(dialog.hDC);
   UpdateCommandStates();
   InvalidateRect(viewWindow_.Handle(), nullptr, TRUE);
 }
@@ -132,13 +200,13 @@ bool CMainFrame::PrintWithoutDialog(const std::wstring& printer) {
     EnsurePrinterChosen(printSetup_, window_);
     dc = ChosenPrinterContext(printSetup_, false);
   } else {
-    dc = CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr);
+    dc = NamedPrinterContext(printer);
   }
   view_->OnPreparePrinting([] { return true; });
   bool printed = false;
   if (dc != nullptr) {
     view_->OnBeginPrinting();
-    printed = PrintPage(dc);
+    printed = PrintPage(dc, L"");
     DeleteDC(dc);
   }
   view_->OnEndPrinting();

@@ -68,7 +68,8 @@ class CMainFrame {
   void Print();
   void PrintPreview();
   void PrintSetup();
-  bool PrintPage(HDC printer);
+  // `outputFile`: the file the page goes into; empty: the printer's port.
+  bool PrintPage(HDC printer, const std::wstring& outputFile);
 
   HINSTANCE instance_;
   CSylvarineDoc& document_;

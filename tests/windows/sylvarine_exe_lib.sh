@@ -37,6 +37,39 @@ prepare_prefix() {
   stop_wine  # the colours are read when Wine starts
 }
 
+# The default printer of the prefix, on the "FILE:" port: Wine's PostScript driver with the
+# tests' PPD, one Letter sheet at 300 dpi with a quarter inch of margin. Before prepare_prefix,
+# which ends the Wine server this starts.
+add_file_printer() {
+  local ppd control='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\Print'
+  ppd=$(windows_path "$SYLVARINE_SOURCE/tests/data/printer/postscript_page.ppd")
+  cat >"$E2E_TMP/printer.reg" <<REG
+Windows Registry Editor Version 5.00
+
+[$control\Environments\Windows x64\Drivers\Version-3\Page]
+"Driver"="wineps.drv"
+"Configuration File"="wineps.drv"
+"Data File"="${ppd//\\/\\\\}"
+"Datatype"="RAW"
+"Version"=dword:00000003
+
+[$control\Printers\Page]
+"Name"="Page"
+"Port"="FILE:"
+"Printer Driver"="Page"
+"Print Processor"="winprint"
+"Datatype"="RAW"
+"Attributes"=dword:00000000
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows NT\CurrentVersion\Devices]
+"Page"="wineps.drv,FILE:"
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows NT\CurrentVersion\Windows]
+"Device"="Page,winspool,FILE:"
+REG
+  wine_run reg import "$(windows_path "$E2E_TMP/printer.reg")" >/dev/null 2>&1
+}
+
 # Starts sylvarine.exe with its stderr in LOG: start_sylvarine LOG [ARGUMENTS]
 start_sylvarine() {
   local log=$1; shift

@@ -3,13 +3,16 @@
 # wave input: a left click in the trace area shows it live; the spectrograph comes from
 # the Mode menu; Save As writes a snapshot whose spectrum peaks at bin 41; the server
 # killed while measuring gives the two messages and the window keeps repainting; the
-# registry keeps the recent file, the preferences and the file type.
+# registry keeps the recent file, the preferences and the file type. Printed into a file
+# while measuring, the page is landscape with the drawing three dots a unit from the
+# printable corner, and the measurement stops.
 source "$SYLVARINE_SOURCE/tests/windows/sylvarine_exe_lib.sh"
 readonly USE_FAILURE="Un problème est survenu au cours de l'utilisation de l'interface son."
 readonly REMINDER="Le programme ne peut pas fonctionner normalement"
 osctool="$SYLVARINE_LINUX_BIN/osctool"
 [[ -x $osctool ]] || { echo "no Linux osctool in $SYLVARINE_LINUX_BIN"; exit 77; }
 cd "$E2E_TMP"
+add_file_printer
 prepare_prefix
 start_xvfb 1024x768x24
 start_sound_server pulseaudio
@@ -18,9 +21,39 @@ pactl load-module module-sine sink=testsink frequency=1000 >/dev/null
 start_sylvarine app.log
 wait_for_sylvarine_window "Sans titre - Sylvarine"
 grep -q "message:" app.log && fail "unexpected message: $(grep message: app.log)"
+# The toolbar of a stopped measurement: Arrêt pressed.
+toolbar_strip() { convert "$1" -crop "${VIEW_WIDTH}x28+$WIN_X+$((VIEW_Y - 32))" +repage rgb:- | md5sum; }
+screenshot stopped.png
+toolbar_stopped() { import -window root now.png; [[ $(toolbar_strip now.png) == "$(toolbar_strip stopped.png)" ]]; }
 
 click_view 270 220 1
 wait_for 20 trace_shows_signal || fail "no live trace after the click"
+
+menu_keys alt+f i  # Fichier > Imprimer..., then the file it prints into
+focus_dialog
+press_return
+focus_window "$(wait_for_window "Imprimer dans un fichier")"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "$(windows_path "$E2E_TMP/page.ps")"
+press_return
+wait_for 20 grep -q '^%%EOF' page.ps || fail "nothing was printed into page.ps"
+wait_for 20 toolbar_stopped || fail "printing did not stop the measurement"
+grep -q '^%%Orientation: Landscape' page.ps || fail "the page is not in landscape"
+# Upright, at the printer's 300 dots an inch: 3300 x 2550; logical (x, y) is the dot
+# (75 + 3x, 75 + 3y). The trace area {20, 20, 520, 420}: black borders, white inside, a red trace.
+gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r300 -sOutputFile=- page.ps | convert - -rotate 90 page.png
+[[ $(identify -format %wx%h page.png) == 3300x2550 ]] || fail "not a Letter sheet: $(identify page.png)"
+for corner in "20 70" "520 70" "270 420"; do
+  set -- $corner
+  [[ $(pixel_at $((75 + 3 * $1)) $((75 + 3 * $2)) page.png) == 0,0,0 ]] ||
+    fail "no black border at ($1, $2) on the page"
+done
+area=(-crop 1500x1200+135+135 +repage)
+(($(convert page.png "${area[@]}" -fill black +opaque white -format '%[fx:int(100*mean)]' info:) >= 80)) ||
+  fail "the trace area of the page is not white"
+(($(convert page.png "${area[@]}" txt:- | grep -ci '#FF0000') > 1000)) || fail "no red trace on the page"
+menu_keys alt+m a  # Mesure > Marche
+wait_for 20 trace_shows_signal || fail "no live trace after printing"
 
 screenshot scope.png
 menu_keys alt+d s  # Mode > Spectrographe
