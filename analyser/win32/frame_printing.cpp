@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <winspool.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -24,6 +25,15 @@ void TurnToLandscape(DEVMODEW& mode) {
   mode.dmFields |= DM_ORIENTATION;
 }
 
+std::wstring PrinterName(const PrintSetupState& setup) {
+  std::wstring name;
+  if (auto* names = static_cast<DEVNAMES*>(GlobalLock(setup.devNames))) {
+    name = reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset;
+    GlobalUnlock(setup.devNames);
+  }
+  return name;
+}
+
 // The printer the framework would take: the chosen one, else the default one, whose page
 // starts in landscape.
 void EnsurePrinterChosen(PrintSetupState& setup, HWND owner) {
@@ -35,8 +45,13 @@ void EnsurePrinterChosen(PrintSetupState& setup, HWND owner) {
   if (!PrintDlgW(&dialog)) return;  // no printer at all
   setup.devMode = dialog.hDevMode;
   setup.devNames = dialog.hDevNames;
+  const std::wstring printer = PrinterName(setup);
   if (auto* mode = static_cast<DEVMODEW*>(GlobalLock(setup.devMode))) {
     TurnToLandscape(*mode);
+    // Named after its printer: a print dialog takes a set-up of another device for none and
+    // starts again from the printer's own (Wine's driver names a new printer's after itself).
+    printer.copy(mode->dmDeviceName, std::size(mode->dmDeviceName) - 1);
+    mode->dmDeviceName[std::min(printer.size(), std::size(mode->dmDeviceName) - 1)] = L'\0';
     GlobalUnlock(setup.devMode);
   }
 }
@@ -93,14 +108,6 @@ std::optional<std::wstring> AskOutputFile(HWND owner) {
   return std::wstring(file);
 }
 
-std::wstring PrinterName(const PrintSetupState& setup) {
-  std::wstring name;
-  if (auto* names = static_cast<DEVNAMES*>(GlobalLock(setup.devNames))) {
-    name = reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset;
-    GlobalUnlock(setup.devNames);
-  }
-  return name;
-}
 
 // A device context of the chosen printer, for printing (`information` false) or for
 // reading its page only.

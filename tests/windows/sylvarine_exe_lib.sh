@@ -46,6 +46,8 @@ add_file_printer() {
   cat >"$E2E_TMP/printer.reg" <<REG
 Windows Registry Editor Version 5.00
 
+[-$control\Environments\Windows x64\Drivers\Version-3\Page]
+[-$control\Printers\Page]
 [$control\Environments\Windows x64\Drivers\Version-3\Page]
 "Driver"="wineps.drv"
 "Configuration File"="wineps.drv"

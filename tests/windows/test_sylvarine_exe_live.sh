@@ -43,11 +43,8 @@ grep -q '^%%Orientation: Landscape' page.ps || fail "the page is not in landscap
 # (75 + 3x, 75 + 3y). The trace area {20, 20, 520, 420}: black borders, white inside, a red trace.
 gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r300 -sOutputFile=- page.ps | convert - -rotate 90 page.png
 [[ $(identify -format %wx%h page.png) == 3300x2550 ]] || fail "not a Letter sheet: $(identify page.png)"
-for corner in "20 70" "520 70" "270 420"; do
-  set -- $corner
-  [[ $(pixel_at $((75 + 3 * $1)) $((75 + 3 * $2)) page.png) == 0,0,0 ]] ||
-    fail "no black border at ($1, $2) on the page"
-done
+for corner in "20 70" "520 70" "270 420"; do set -- $corner
+  [[ $(pixel_at $((75 + 3 * $1)) $((75 + 3 * $2)) page.png) == 0,0,0 ]] || fail "no black border at ($1, $2)"; done
 area=(-crop 1500x1200+135+135 +repage)
 (($(convert page.png "${area[@]}" -fill black +opaque white -format '%[fx:int(100*mean)]' info:) >= 80)) ||
   fail "the trace area of the page is not white"
