@@ -55,8 +55,9 @@ first_paint_ms() {
     sleep 0.02
   done
   eval "$(xdotool getwindowgeometry --shell "$window")"
+  # Read whole: a grep -q that stops early fails the pipe (pipefail), found or not.
   until import -window root "$E2E_TMP/first.png" &&
-    convert "$E2E_TMP/first.png" -crop "1x$HEIGHT+$((X + 8))+$Y" +repage txt:- | grep -qi '#C0C0C0'; do :; done
+    [[ $(convert "$E2E_TMP/first.png" -crop "1x$HEIGHT+$((X + 8))+$Y" +repage txt:-) == *'#C0C0C0'* ]]; do :; done
   echo $((($(date +%s%N) - start) / 1000000))
 }
 
