@@ -11,7 +11,7 @@
 # SYLVARINE_SOUND_INPUT=alsa or =pulse chooses the analyser's path (README, Sound input);
 # DELAY_CHANGES sets how many changes of the signal the delay is averaged over (5).
 set -euo pipefail
-BIN=${1:?BIN_DIR}
+BIN=$(cd "${1:?BIN_DIR}" && pwd)
 SECONDS_PER_STATE=${2:-60}
 SERVER=${3:-pulseaudio}
 MEMORY_MINUTES=${4:-0}

@@ -174,9 +174,8 @@ long PulsePcmStream::Take(uint8_t* into, long maxFrames) {
   long frames = 0;
   while (frames < maxFrames) {
     if (piece_ == nullptr) {
-      const std::size_t readable = pa_stream_readable_size(stream_);
-      if (readable == static_cast<std::size_t>(-1)) return -ENODEV;
-      if (readable == 0) break;
+      // Peek alone tells all: nothing (no bytes), a hole (bytes, no data) or a piece; each
+      // call into the library costs a system call, and a busy server sends many pieces.
       const void* data = nullptr;
       std::size_t bytes = 0;
       if (pa_stream_peek(stream_, &data, &bytes) < 0) return -ENODEV;

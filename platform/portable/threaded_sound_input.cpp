@@ -1,5 +1,6 @@
 #include "platform/portable/threaded_sound_input.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <condition_variable>
@@ -209,7 +210,8 @@ int32_t ThreadedSoundInput::Start() {
     std::lock_guard lock(shared_->mutex);
     if (shared_->error != 0) return shared_->error;
     shared_->window.Arm(now);
-    shared_->runUntil = now + kArmedRun;
+    // An arm never cuts short a run already promised (the wake-up run after opening).
+    shared_->runUntil = std::max(shared_->runUntil, now + kArmedRun);
     ++shared_->requests;
   }
   shared_->changed.notify_all();
