@@ -37,9 +37,8 @@ prepare_prefix() {
   stop_wine  # the colours are read when Wine starts
 }
 
-# The default printer of the prefix, on the "FILE:" port: Wine's PostScript driver with the
-# tests' PPD, one Letter sheet at 300 dpi with a quarter inch of margin. Before prepare_prefix,
-# which ends the Wine server this starts.
+# A new default printer on the "FILE:" port, Wine's PostScript driver with the tests' PPD (a
+# Letter sheet at 300 dpi, a quarter inch of margin); before prepare_prefix, which ends Wine.
 add_file_printer() {
   local ppd control='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\Print'
   ppd=$(windows_path "$SYLVARINE_SOURCE/tests/data/printer/postscript_page.ppd")

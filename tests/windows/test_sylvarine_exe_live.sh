@@ -4,8 +4,7 @@
 # the Mode menu; Save As writes a snapshot whose spectrum peaks at bin 41; the server
 # killed while measuring gives the two messages and the window keeps repainting; the
 # registry keeps the recent file, the preferences and the file type. Printed into a file
-# while measuring, the page is landscape with the drawing three dots a unit from the
-# printable corner, and the measurement stops.
+# while measuring: the measurement stops; the page is landscape, drawn where its mapping says.
 source "$SYLVARINE_SOURCE/tests/windows/sylvarine_exe_lib.sh"
 readonly USE_FAILURE="Un problème est survenu au cours de l'utilisation de l'interface son."
 readonly REMINDER="Le programme ne peut pas fonctionner normalement"
@@ -21,9 +20,8 @@ pactl load-module module-sine sink=testsink frequency=1000 >/dev/null
 start_sylvarine app.log
 wait_for_sylvarine_window "Sans titre - Sylvarine"
 grep -q "message:" app.log && fail "unexpected message: $(grep message: app.log)"
-# The toolbar of a stopped measurement: Arrêt pressed.
 toolbar_strip() { convert "$1" -crop "${VIEW_WIDTH}x28+$WIN_X+$((VIEW_Y - 32))" +repage rgb:- | md5sum; }
-screenshot stopped.png
+screenshot stopped.png  # the toolbar of a stopped measurement: Arrêt pressed
 toolbar_stopped() { import -window root now.png; [[ $(toolbar_strip now.png) == "$(toolbar_strip stopped.png)" ]]; }
 
 click_view 270 220 1
@@ -39,8 +37,7 @@ press_return
 wait_for 20 grep -q '^%%EOF' page.ps || fail "nothing was printed into page.ps"
 wait_for 20 toolbar_stopped || fail "printing did not stop the measurement"
 grep -q '^%%Orientation: Landscape' page.ps || fail "the page is not in landscape"
-# Upright, at the printer's 300 dots an inch: 3300 x 2550; logical (x, y) is the dot
-# (75 + 3x, 75 + 3y). The trace area {20, 20, 520, 420}: black borders, white inside, a red trace.
+# Upright at 300 dpi, 3300 x 2550; logical (x, y) is the dot (75 + 3x, 75 + 3y); trace area {20, 20, 520, 420}.
 gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r300 -sOutputFile=- page.ps | convert - -rotate 90 page.png
 [[ $(identify -format %wx%h page.png) == 3300x2550 ]] || fail "not a Letter sheet: $(identify page.png)"
 for corner in "20 70" "520 70" "270 420"; do set -- $corner
