@@ -38,7 +38,9 @@ WaveInStream::WaveInStream() : buffers_(std::make_unique<Buffers>()) {}
 
 WaveInStream::~WaveInStream() { Close(); }
 
-int WaveInStream::Open() {
+int WaveInStream::Open() { return OpenDevice(); }
+
+int WaveInStream::OpenDevice() {
   WAVEFORMATEX format{};
   format.wFormatTag = WAVE_FORMAT_PCM;
   format.nChannels = kChannels;
@@ -58,7 +60,7 @@ int WaveInStream::Open() {
     header.dwBufferLength = kBufferBytes;
     const MMRESULT prepared = waveInPrepareHeader(device, &header, sizeof(WAVEHDR));
     if (prepared != MMSYSERR_NOERROR) {
-      Close();
+      CloseDevice();
       return Failed(prepared);
     }
   }
@@ -66,7 +68,10 @@ int WaveInStream::Open() {
 }
 
 int WaveInStream::Start() {
-  if (device_ == nullptr) return Failed(MMSYSERR_INVALHANDLE);
+  if (device_ == nullptr) {
+    const int opened = OpenDevice();
+    if (opened != 0) return opened;
+  }
   // Back to position 0 with no buffer queued: nothing recorded before stays.
   MMRESULT rc = waveInReset(Device(device_));
   for (int i = 0; i < kBuffers && rc == MMSYSERR_NOERROR; ++i) {
@@ -80,12 +85,12 @@ int WaveInStream::Start() {
   next_ = 0;
   readOffset_ = 0;
   framesBefore_ = 0;
-  return rc == MMSYSERR_NOERROR ? 0 : Failed(rc);
+  if (rc == MMSYSERR_NOERROR) return 0;
+  CloseDevice();  // a failed stream costs nothing while the failure is shown
+  return Failed(rc);
 }
 
-void WaveInStream::Stop() {
-  if (device_ != nullptr) waveInReset(Device(device_));
-}
+void WaveInStream::Stop() { CloseDevice(); }
 
 long WaveInStream::Read(uint8_t* into, long maxFrames, int timeoutMs, long& lagFrames,
                         bool& broken) {
@@ -129,7 +134,9 @@ long WaveInStream::Read(uint8_t* into, long maxFrames, int timeoutMs, long& lagF
   return frames;
 }
 
-void WaveInStream::Close() {
+void WaveInStream::Close() { CloseDevice(); }
+
+void WaveInStream::CloseDevice() {
   if (device_ == nullptr) return;
   waveInReset(Device(device_));
   for (WAVEHDR& header : buffers_->headers)

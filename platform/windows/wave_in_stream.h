@@ -4,6 +4,11 @@
 // itself. Several buffers stay queued so that recording runs on without gaps; a buffer
 // is read once the device marks it done, and queued again.
 //
+// The device is open only while a stream runs (and from Open to the first Stop): an open
+// wave device keeps the system's sound stack busy, polling its server every few
+// milliseconds, even while stopped. Open proves that the device opens; Start opens it
+// again after a Stop, and a device that no longer opens is a failed Start.
+//
 // Its calls may block inside the system's sound stack: only the capture device's own
 // thread makes them (ThreadedSoundInput).
 #include <cstdint>
@@ -33,6 +38,9 @@ class WaveInStream : public IPcmStream {
   struct Buffers;
 
  private:
+  int OpenDevice();
+  void CloseDevice();
+
   std::unique_ptr<Buffers> buffers_;
   void* device_ = nullptr;
   int next_ = 0;                // the buffer read next
