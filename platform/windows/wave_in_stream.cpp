@@ -34,9 +34,13 @@ HWAVEIN Device(void* device) { return static_cast<HWAVEIN>(device); }
 
 }  // namespace
 
-WaveInStream::WaveInStream() : buffers_(std::make_unique<Buffers>()) {}
+WaveInStream::WaveInStream()
+    : buffers_(std::make_unique<Buffers>()), filled_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
 
-WaveInStream::~WaveInStream() { Close(); }
+WaveInStream::~WaveInStream() {
+  Close();
+  if (filled_ != nullptr) CloseHandle(filled_);
+}
 
 int WaveInStream::Open() { return OpenDevice(); }
 
@@ -49,8 +53,10 @@ int WaveInStream::OpenDevice() {
   format.nBlockAlign = kBytesPerFrame;
   format.wBitsPerSample = 8;
   format.cbSize = 0;
+  if (filled_ == nullptr) return Failed(MMSYSERR_NOMEM);
   HWAVEIN device = nullptr;
-  const MMRESULT rc = waveInOpen(&device, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL);
+  const MMRESULT rc = waveInOpen(&device, WAVE_MAPPER, &format,
+                                 reinterpret_cast<DWORD_PTR>(filled_), 0, CALLBACK_EVENT);
   if (rc != MMSYSERR_NOERROR) return Failed(rc);
   device_ = device;
   for (int i = 0; i < kBuffers; ++i) {
@@ -99,9 +105,12 @@ long WaveInStream::Read(uint8_t* into, long maxFrames, int timeoutMs, long& lagF
   if (device_ == nullptr) return Failed(MMSYSERR_INVALHANDLE);
   WAVEHDR& header = buffers_->headers[next_];
   const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(std::max(timeoutMs, 0));
+  // The event is set at each buffer the device fills (and at its open and close), so a
+  // wake-up finds the buffer done or waits again.
   while (!IsDone(header)) {
-    if (GetTickCount64() >= deadline) return 0;
-    Sleep(kPollMs);
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline) return 0;
+    WaitForSingleObject(filled_, static_cast<DWORD>(deadline - now));
   }
   if (readOffset_ == 0) broken = buffers_->afterGap[next_];
   const uint32_t recorded = header.dwBytesRecorded - header.dwBytesRecorded % kBytesPerFrame;

@@ -1,8 +1,9 @@
 #pragma once
 // The capture stream on the system's wave input (waveIn*): the wave mapper's device,
-// opened without callback for 8-bit stereo at 44100 Hz, filling 8000-byte buffers by
-// itself. Several buffers stay queued so that recording runs on without gaps; a buffer
-// is read once the device marks it done, and queued again.
+// opened for 8-bit stereo at 44100 Hz, filling 8000-byte buffers by itself and setting an
+// event at each one (a read sleeps until then rather than polling). Several buffers stay
+// queued so that recording runs on without gaps; a buffer is read once the device marks
+// it done, and queued again.
 //
 // The device is open only while a stream runs (and from Open to the first Stop): an open
 // wave device keeps the system's sound stack busy, polling its server every few
@@ -20,8 +21,6 @@ class WaveInStream : public IPcmStream {
  public:
   static constexpr int kBuffers = 4;
   static constexpr uint32_t kBufferBytes = 8000;
-  // How often a read looks at the buffer it waits for: no callback tells it.
-  static constexpr int kPollMs = 5;
 
   WaveInStream();
   ~WaveInStream() override;
@@ -42,6 +41,7 @@ class WaveInStream : public IPcmStream {
   void CloseDevice();
 
   std::unique_ptr<Buffers> buffers_;
+  void* filled_;  // the event the device sets when it has filled a buffer
   void* device_ = nullptr;
   int next_ = 0;                // the buffer read next
   uint32_t readOffset_ = 0;     // bytes of it already read
