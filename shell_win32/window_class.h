@@ -19,7 +19,8 @@ struct WindowClass {
 bool RegisterWindowClass(HINSTANCE instance, const WindowClass& windowClass);
 
 // The procedure of a window whose object is `Owner`: it is told its window as the window is
-// made (its member `window_`), then gets every message at `Handle(message, wParam, lParam)`.
+// made (its member `window_`), then gets every message at `Handle(message, wParam, lParam)`;
+// after WM_NCDESTROY it is detached and its `window_` is null.
 // Owner makes this a friend.
 struct WindowRouting {
   template <class Owner>
@@ -31,7 +32,13 @@ struct WindowRouting {
     }
     auto* owner = reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (owner == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-    return owner->Handle(message, wParam, lParam);
+    const LRESULT result = owner->Handle(message, wParam, lParam);
+    // The window's last message: the object outlives it and must not reach it again.
+    if (message == WM_NCDESTROY) {
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      owner->window_ = nullptr;
+    }
+    return result;
   }
 };
 

@@ -39,10 +39,6 @@ LRESULT CViewWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       if (destroyed_) destroyed_();
       return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      break;
     default:
       break;
   }

@@ -29,7 +29,7 @@ expect_pixel() {
 }
 # A colour somewhere in a strip: expect_in_strip IMAGE X Y WIDTH HEIGHT HEX WHAT
 expect_in_strip() {
-  convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- | grep -qi "#$6" ||
+  convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- | grep -ci "#$6" >/dev/null ||
     fail "$7: no #$6 in the ${4}x$5 strip at ($2, $3) of $(basename "$1")"
 }
 
@@ -53,7 +53,7 @@ expect_in_strip offset.png 45 60 1 40 000000 "dotted grid line at x 45"
 # The gain scales the traces (+40 x 2 below 120), and a hidden grid leaves the area white.
 render flat.osc --display offset --gain 2 --grid off --out gain2.png
 expect_pixel gain2.png 300 200 "$red" "right trace at gain 2"
-convert gain2.png -crop 1x40+45+60 +repage -depth 8 txt:- | grep -qi "#000000" &&
+convert gain2.png -crop 1x40+45+60 +repage -depth 8 txt:- | grep -ci "#000000" >/dev/null &&
   fail "hidden grid still drawn at x 45"
 expect_pixel gain2.png 523 300 "$yellow" "zone bar of gain 2 (262-320)"
 

@@ -91,5 +91,5 @@ reg_value() { wine_run reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v 
 [[ $(reg_value 'HKCU\Software\Kelvory\Sylvarine\settings' trace) == 0x2 ]] ||
   fail "the preferences were not kept"
 wine_run reg query 'HKCU\Software\Classes\Ruzirivadudid\shell\open\command' /ve 2>/dev/null |
-  grep -qi 'sylvarine.exe" "%1"' || fail "the .osc type does not open with the program"
+  grep -ci 'sylvarine.exe" "%1"' >/dev/null || fail "the .osc type does not open with the program"
 echo PASS

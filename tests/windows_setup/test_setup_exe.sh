@@ -80,7 +80,7 @@ REMOVAL="Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$PRODUCT"
 UNINSTALL="\"$WINDIR\\CRVunins.exe\" \"${DEST}uninst.inf\""
 [[ $(reg_value "$REMOVAL" UninstallString) == "$UNINSTALL" ]] || fail "UninstallString differs"
 [[ $(reg_value "$REMOVAL" DisplayName) == "$PRODUCT" ]] || fail "DisplayName differs"
-wine_run uninstaller --list | grep -qxF "$PRODUCT|||$PRODUCT" || fail "not in the removal list"
+wine_run uninstaller --list | grep -cxF "$PRODUCT|||$PRODUCT" >/dev/null || fail "not in the removal list"
 cmp -s "$MEDIUM/setup.exe" "$(host_of "$WINDIR\\CRVunins.exe")" || fail "no uninstaller copy"
 
 GROUP_LINK="$PROGRAMS\\$PRODUCT\\$PRODUCT.lnk" HELP_LINK="$PROGRAMS\\$PRODUCT\\Aide de $PRODUCT.lnk"
@@ -146,7 +146,7 @@ wait_line 'status: Quitter...'
 [[ -f $(host_of "${DEST}sylvarine.exe") && -f $(host_of "${DEST}uninst.inf") ]] ||
   fail "the log or the file in use went"
 [[ ! -e $(host_of "${DEST}help.htm") ]] || fail "the free files stayed"
-wine_run uninstaller --list | grep -qxF "$PRODUCT|||$PRODUCT" || fail "the removal entry went"
+wine_run uninstaller --list | grep -cxF "$PRODUCT|||$PRODUCT" >/dev/null || fail "the removal entry went"
 
 # ---- Once the analyser has ended, "UninstallString" removes what the log lists.
 kill "$ANALYSER"
@@ -160,7 +160,7 @@ wait_end 0
 for record in "${RECORDS[@]}" "${DEST}uninst.inf"; do
   [[ ! -e $(host_of "$record") ]] || fail "$record stayed"
 done
-wine_run uninstaller --list | grep -qF "$PRODUCT" && fail "still in the removal list"
+wine_run uninstaller --list | grep -cF "$PRODUCT" >/dev/null && fail "still in the removal list"
 [[ $(reg_value "$KEY" DestinationPath) == "$DEST" ]] || fail "DestinationPath went"
 
 # ---- A bad script and a missing source file: their messages, then exit status 1.
