@@ -4,7 +4,8 @@
 # the Mode menu; Save As writes a snapshot whose spectrum peaks at bin 41; the server
 # killed while measuring gives the two messages and the window keeps repainting; the
 # registry keeps the recent file, the preferences and the file type. Printed into a file
-# while measuring: the measurement stops; the page is landscape, drawn where its mapping says.
+# while measuring: the measurement stops, and with it the server's record stream; the page
+# is landscape, drawn where its mapping says.
 source "$SYLVARINE_SOURCE/tests/windows/sylvarine_exe_lib.sh"
 readonly USE_FAILURE="Un problème est survenu au cours de l'utilisation de l'interface son."
 readonly REMINDER="Le programme ne peut pas fonctionner normalement"
@@ -36,6 +37,9 @@ xdotool type --delay 20 "$(windows_path "$E2E_TMP/page.ps")"
 press_return
 wait_for 20 grep -q '^%%EOF' page.ps || fail "nothing was printed into page.ps"
 wait_for 20 toolbar_stopped || fail "printing did not stop the measurement"
+# Stopped, the wave device is closed: no client records from the server (Marche reopens it).
+wait_for 10 bash -c '[[ $(pactl list source-outputs) != *application.name* ]]' ||
+  fail "a stopped program keeps recording: $(pactl list source-outputs)"
 grep -q '^%%Orientation: Landscape' page.ps || fail "the page is not in landscape"
 # Upright at 300 dpi, 3300 x 2550; logical (x, y) is the dot (75 + 3x, 75 + 3y); trace area {20, 20, 520, 420}.
 gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r300 -sOutputFile=- page.ps | convert - -rotate 90 page.png
