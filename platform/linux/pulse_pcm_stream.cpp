@@ -18,9 +18,12 @@ constexpr uint32_t kFragmentBytes = PulsePcmStream::kFragmentFrames * kBytesPerF
 // The server keeps at most this much for a client that does not read: older sound is of no
 // use to anyone.
 constexpr uint32_t kMaxBufferedBytes = kFragmentBytes * 8;
-constexpr auto kFragmentPeriod =
-    std::chrono::nanoseconds(PulsePcmStream::kFragmentFrames * 1000000000 / kRate);
-// Enough to take in a fragment period of the smallest pieces a server sends (two rounds a
+// What arrived is taken in every second fragment. Fragments of twice the size would wake the
+// thread as seldom, but with them the first recording after a pause now and then held sound
+// from before the pause.
+constexpr auto kTakeInPeriod =
+    std::chrono::nanoseconds(2 * PulsePcmStream::kFragmentFrames * 1000000000 / kRate);
+// Enough to take in a period's worth of the smallest pieces a server sends (two rounds a
 // piece); a server that floods the connection is cut short.
 constexpr int kMaxDispatchRounds = 1024;
 
@@ -154,7 +157,7 @@ int PulsePcmStream::Start() {
     }
   }
   Pump();
-  nextPump_ = steady_clock::now() + kFragmentPeriod;
+  nextPump_ = steady_clock::now() + kTakeInPeriod;
   return Failure();
 }
 
@@ -234,13 +237,13 @@ long PulsePcmStream::Read(uint8_t* into, long maxFrames, int timeoutMs, long& la
       if (frames > 0) lagFrames = LagFrames();
       return frames;
     }
-    // What the server sends is taken in once a fragment period, however small its pieces.
+    // What the server sends is taken in once a period, however small its pieces.
     if (steady_clock::now() < nextPump_) {
       std::this_thread::sleep_until(std::min(nextPump_, deadline));
       if (deadline < nextPump_) return 0;
     }
     Pump();
-    nextPump_ = steady_clock::now() + kFragmentPeriod;
+    nextPump_ = steady_clock::now() + kTakeInPeriod;
   }
 }
 

@@ -6,9 +6,10 @@
 // The library runs on a main loop of the stream's own, in the calling thread, and no call
 // waits on the server: a server that hangs leaves the stream silent, never stuck, and one
 // that goes away is a failed call. A server may hand sound over in many small pieces; the
-// stream collects them once per fragment (4096 frames, 93 ms), so that its thread wakes
-// about eleven times a second however the server sends: fresh enough for a measurement
-// that takes its block 400 ms after arming, and half the cost of waking twice as often. Stop pauses the stream: nothing
+// stream asks for fragments of 2048 frames (46 ms) and collects what arrived every second
+// fragment, so that its thread wakes about eleven times a second however the server sends:
+// fresh enough for a measurement that takes its block 400 ms after arming, and half the
+// cost of waking every fragment. Stop pauses the stream: nothing
 // flows and nothing runs here, but the server keeps it set up, so that the next start
 // delivers within a fragment instead of waiting for the server to set up a stream anew.
 #include <chrono>
@@ -22,7 +23,7 @@ struct pa_stream;
 
 class PulsePcmStream : public IPcmStream {
  public:
-  static constexpr long kFragmentFrames = 4096;
+  static constexpr long kFragmentFrames = 2048;
   // How long Open waits for the server to accept the client.
   static constexpr std::chrono::milliseconds kConnectDeadline{2000};
 
