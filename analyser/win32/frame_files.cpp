@@ -11,18 +11,10 @@
 #include "analyser/win32/main_frame.h"
 #include "analyser/win32/menu_building.h"
 #include "analyser/win32/snapshot_file.h"
+#include "analyser/win32/support/file_dialog.h"
 #include "platform/windows/wide_text.h"
 
 namespace {
-
-// "Ruzirivadudid (*.osc)\0*.osc\0\0", as the common dialogs take a filter.
-std::wstring DialogFilter() {
-  std::wstring filter = Utf8ToWide(kSnapshotFilter);
-  filter += L'\0';
-  filter += L"*" + Utf8ToWide(kSnapshotExtension);
-  filter += L'\0';
-  return filter;
-}
 
 std::wstring FileNameOf(const std::wstring& path) {
   const std::size_t slash = path.find_last_of(L"\\/");
@@ -59,16 +51,8 @@ bool CMainFrame::OpenSnapshot(const std::wstring& path) {
 }
 
 void CMainFrame::OpenDocument() {
-  const std::wstring filter = DialogFilter();
-  wchar_t file[MAX_PATH * 4] = L"";
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = window_;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = static_cast<DWORD>(std::size(file));
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-  if (GetOpenFileNameW(&dialog)) OpenSnapshot(file);
+  const auto file = AskFileName(window_, {false, kSnapshotFilter, kSnapshotExtension, {}, {}});
+  if (file) OpenSnapshot(*file);
 }
 
 void CMainFrame::SaveDocument() {
@@ -80,22 +64,12 @@ void CMainFrame::SaveDocument() {
 }
 
 void CMainFrame::SaveDocumentAs() {
-  const std::wstring filter = DialogFilter();
-  const std::wstring extension = Utf8ToWide(kSnapshotExtension).substr(1);
-  wchar_t file[MAX_PATH * 4] = L"";
   const std::wstring proposed = documentPath_.empty() ? Utf8ToWide(UntitledFileName()) : documentPath_;
-  proposed.copy(file, std::min(proposed.size(), std::size(file) - 1));
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = window_;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = static_cast<DWORD>(std::size(file));
-  dialog.lpstrDefExt = extension.c_str();
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-  if (!GetSaveFileNameW(&dialog)) return;
-  if (SaveTo(file)) {
-    documentPath_ = FullPath(file);
+  const auto file =
+      AskFileName(window_, {true, kSnapshotFilter, kSnapshotExtension, {}, proposed});
+  if (!file) return;
+  if (SaveTo(*file)) {
+    documentPath_ = FullPath(*file);
     recentFiles_.Add(documentPath_);
     UpdateTitle();
   }

@@ -14,6 +14,7 @@
 #include "analyser/frame/printed_page.h"
 #include "analyser/win32/main_frame.h"
 #include "analyser/win32/print_preview.h"
+#include "analyser/win32/support/file_dialog.h"
 #include "analyser/win32/support/gdi_surface.h"
 #include "platform/windows/wide_text.h"
 
@@ -88,24 +89,7 @@ std::wstring PortOf(HGLOBAL devNames) {
 
 // Where a printout into a file goes, asked as the framework asks it; none: not printed.
 std::optional<std::wstring> AskOutputFile(HWND owner) {
-  std::wstring filter = Utf8ToWide(kPrintToFileFilter);
-  filter += L'\0';
-  filter += L"*" + Utf8ToWide(kPrintToFileExtension);
-  filter += L'\0';
-  const std::wstring title = Utf8ToWide(kPrintToFileTitle);
-  const std::wstring extension = Utf8ToWide(kPrintToFileExtension).substr(1);
-  wchar_t file[MAX_PATH * 4] = L"";
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = static_cast<DWORD>(std::size(file));
-  dialog.lpstrTitle = title.c_str();
-  dialog.lpstrDefExt = extension.c_str();
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-  return std::wstring(file);
+  return AskFileName(owner, {true, kPrintToFileFilter, kPrintToFileExtension, kPrintToFileTitle, {}});
 }
 
 
