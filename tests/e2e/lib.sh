@@ -84,7 +84,8 @@ start_pipewire() {
   pipewire-pulse >"$E2E_TMP/pipewire-pulse.log" 2>&1 &
   SOUND_SERVER_PIDS+=($!)
   E2E_PIDS+=("${SOUND_SERVER_PIDS[@]}")
-  wait_for 10 pactl info || fail "pipewire-pulse does not answer"
+  wait_for 20 pactl info ||
+    fail "pipewire-pulse does not answer ($(kill -0 "${SOUND_SERVER_PIDS[2]}" 2>/dev/null && echo running || echo gone)): $(tail -n 5 "$E2E_TMP"/pipewire*.log "$E2E_TMP/wireplumber.log")"
   pactl load-module module-null-sink sink_name=testsink >/dev/null
   # The session manager must know the sink before its monitor can be the default.
   wait_for 10 bash -c 'pactl set-default-source testsink.monitor &&
