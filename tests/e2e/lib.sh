@@ -83,7 +83,7 @@ start_pipewire() {
   SOUND_SERVER_PIDS+=($!)
   # pipewire-pulse gives up if its runtime folder appears while it starts, and every pactl
   # that polls it creates that folder: it is made before either runs.
-  mkdir -m 700 "$XDG_RUNTIME_DIR/pulse"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR/pulse"
   pipewire-pulse >"$E2E_TMP/pipewire-pulse.log" 2>&1 &
   SOUND_SERVER_PIDS+=($!)
   E2E_PIDS+=("${SOUND_SERVER_PIDS[@]}")
