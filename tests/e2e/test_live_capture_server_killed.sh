@@ -23,7 +23,7 @@ for round in $(seq "${E2E_KILL_ROUNDS:-10}"); do
   wait_for_message "round$round.log" "$REMINDER" 10 || fail "round $round: no reminder"
   close_box "Dodiravadovu Duzav"
   clock_ticks || fail "round $round: the window does not repaint after the messages"
-    menu_keys alt+f q
+  menu_keys alt+f q
   wait_for_exit "$ANALYSER_PID" 10 || fail "round $round: Quitter did not end the program"
   echo "round $round: $(grep -c 'message: ' "round$round.log") messages"
 done
