@@ -19,8 +19,8 @@ constexpr uint32_t kFragmentBytes = PulsePcmStream::kFragmentFrames * kBytesPerF
 // use to anyone.
 constexpr uint32_t kMaxBufferedBytes = kFragmentBytes * 8;
 // What arrived is taken in every second fragment. Fragments of twice the size would wake the
-// thread as seldom, but with them the first recording after a pause now and then held sound
-// from before the pause.
+// thread as seldom and cost as much, but every block would be older by up to a fragment, and
+// the first block after a pause would arrive later.
 constexpr auto kTakeInPeriod =
     std::chrono::nanoseconds(2 * PulsePcmStream::kFragmentFrames * 1000000000 / kRate);
 // Enough to take in a period's worth of the smallest pieces a server sends (two rounds a
